@@ -1,0 +1,43 @@
+#include "model/jumble.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "support/cubes.h"
+
+namespace rotalo {
+namespace {
+
+TEST(JumbleCube, TurnsTwentyRandomFacesClockwiseAndKeepsNoMoves) {
+  Vars vars = testing::SolvedVars();
+  vars.MoveString = "11 ";
+  // r = 0 gives face 1, values just below 1 give face 6.
+  const std::vector<float> draws{0.0f, 0.17f, 0.34f, 0.5f, 0.67f, 0.9999999f};
+  std::size_t next = 0;
+  JumbleCube(vars, [&] { return draws[next++ % draws.size()]; });
+  EXPECT_EQ(next, 20u);
+  EXPECT_TRUE(vars.MoveString.empty());
+  EXPECT_EQ(vars.Facelet[0], vars.current());
+
+  Vars expected = testing::SolvedVars();
+  const int faces[] = {1, 2, 3, 4, 5, 6};
+  for (int n = 0; n < 20; ++n) {
+    TurnFace(expected, faces[n % 6], 1);
+  }
+  EXPECT_EQ(vars.current(), expected.current());
+}
+
+TEST(JumbleCube, ValuesOutsideTheUnitRangeStillGiveFaces) {
+  Vars vars = testing::SolvedVars();
+  int n = 0;
+  JumbleCube(vars, [&] { return (n++ % 2) ? 1.0f : -0.5f; });
+  Vars expected = testing::SolvedVars();
+  for (int k = 0; k < 20; ++k) {
+    TurnFace(expected, (k % 2) ? 6 : 1, 1);
+  }
+  EXPECT_EQ(vars.current(), expected.current());
+}
+
+}  // namespace
+}  // namespace rotalo

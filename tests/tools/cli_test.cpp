@@ -1,0 +1,169 @@
+#include "cli.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace rotalo::cli {
+namespace {
+
+constexpr const char* kSolved = "111111112222222233333333444444445555555566666666123456";
+
+struct Result {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+Result RunWith(std::vector<std::string_view> args, std::string input = "") {
+  Result result;
+  Io io;
+  io.readInput = [&](std::string& text) {
+    text = input;
+    return true;
+  };
+  io.writeOut = [&](std::string_view s) { result.out += s; };
+  io.writeErr = [&](std::string_view s) { result.err += s; };
+  result.status = Run(args, io);
+  return result;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const std::size_t end = text.find('\n', at);
+    lines.push_back(text.substr(at, end - at));
+    at = end + 1;
+  }
+  return lines;
+}
+
+TEST(RotaloCli, SolvesAScrambleInTheDocumentedBlock) {
+  const Result r = RunWith({"solve", "--scramble", "21 43 62 51 33"});
+  ASSERT_EQ(r.status, kExitOk) << r.err;
+  const auto lines = Lines(r.out);
+  ASSERT_EQ(lines.size(), 5u) << r.out;
+  EXPECT_EQ(lines[0], "check: accepted");
+  EXPECT_EQ(lines[1], "run 1: twist 0 swap 0 flip 0");
+  EXPECT_EQ(lines[2].rfind("recorded: 10 31 10 60 53", 0), 0u);
+  EXPECT_EQ(lines[2].back(), '3');  // no trailing space
+  EXPECT_EQ(lines[2].size(), std::string("recorded: ").size() + 110 * 3 - 1);
+  EXPECT_EQ(lines[3].rfind("solution: 31 53 41 23", 0), 0u);
+  EXPECT_EQ(lines[4], "moves: 96");
+  EXPECT_TRUE(r.err.empty());
+}
+
+TEST(RotaloCli, ScrambleTokensMayComeAsSeveralArguments) {
+  EXPECT_EQ(RunWith({"solve", "--scramble", "21", "43", "62", "51", "33"}).out,
+            RunWith({"solve", "--scramble", "21 43 62 51 33"}).out);
+}
+
+TEST(RotaloCli, ReassembledCubeShowsTheRepairAndASecondRun) {
+  // The solved cube with the edge at 6/34 turned over.
+  std::string cube = kSolved;
+  std::swap(cube[5], cube[33]);
+  const Result r = RunWith({"solve", cube});
+  ASSERT_EQ(r.status, kExitOk);
+  const auto lines = Lines(r.out);
+  ASSERT_EQ(lines.size(), 7u) << r.out;
+  EXPECT_EQ(lines[1], "run 1: twist 0 swap 0 flip 1");
+  EXPECT_EQ(lines[2], std::string("repaired: ") + kSolved);
+  EXPECT_EQ(lines[3], "run 2: twist 0 swap 0 flip 0");
+  EXPECT_EQ(lines[4], "recorded: AA BB 60");
+  EXPECT_EQ(lines[5], "solution: AA BB");
+  EXPECT_EQ(lines[6], "moves: 0");
+}
+
+TEST(RotaloCli, RejectedCubePrintsOnlyItsCheckLine) {
+  std::string cube = kSolved;
+  cube[8] = '5';
+  const Result r = RunWith({"solve", "--colours", "Orange,Yellow,Green,White,Light Blue,Red", cube});
+  EXPECT_EQ(r.status, kExitRejected);
+  EXPECT_EQ(r.out, "check: rejected: There must be nine Light Blue pieces\n");
+  EXPECT_EQ(RunWith({"check", cube}).out, "check: rejected: There must be nine Blue pieces\n");
+  EXPECT_EQ(RunWith({"check", kSolved}).out, "check: accepted\n");
+  EXPECT_EQ(RunWith({"check", "--colours=red,green,blue,black,white,purple", kSolved}).status, kExitOk);
+}
+
+TEST(RotaloCli, BatchPrintsABlockPerCubeAndSkipsMalformedLines) {
+  std::string rejected = kSolved;
+  rejected[0] = '0';
+  const std::string input = std::string(kSolved) + "\r\n\n" + rejected + "\n12345\n" + kSolved;
+  const Result r = RunWith({"solve", "-"}, input);
+  EXPECT_EQ(r.status, kExitUsage);
+  EXPECT_EQ(r.err, "rotalo-cli: line 4: wrong length: CUBE has 5 characters, it needs 54\n");
+  const std::string solved =
+      "check: accepted\nrun 1: twist 0 swap 0 flip 0\nrecorded: AA BB 60\nsolution: AA BB\nmoves: 0\n";
+  EXPECT_EQ(r.out, solved + "\ncheck: rejected: You must colour in ALL of the sides\n\n" + solved);
+
+  EXPECT_EQ(RunWith({"solve", "-"}, rejected + "\n").status, kExitRejected);
+  EXPECT_EQ(RunWith({"solve", "-"}, std::string(kSolved) + "\n").status, kExitOk);
+  EXPECT_EQ(RunWith({"solve", "-"}, "").out, "");
+}
+
+TEST(RotaloCli, ApplyAndRotatePrintTheCubeAfterwards) {
+  EXPECT_EQ(RunWith({"apply", kSolved, "11 13"}).out, std::string(kSolved) + "\n");
+  const Result turned = RunWith({"apply", kSolved, "21"});
+  EXPECT_EQ(turned.status, kExitOk);
+  EXPECT_EQ(turned.out.substr(0, 8), "31111133");  // facelets 1, 7, 8 now carry face 3
+  EXPECT_EQ(RunWith({"apply", kSolved, ""}).out, std::string(kSolved) + "\n");
+  const Result rotated = RunWith({"rotate", kSolved, "5", "1"});
+  EXPECT_EQ(rotated.status, kExitOk);
+  EXPECT_EQ(rotated.out.substr(48, 6), "263154");
+  const std::string back = RunWith({"rotate", rotated.out.substr(0, 54), "5", "-1"}).out;
+  EXPECT_EQ(back, std::string(kSolved) + "\n");
+  EXPECT_EQ(RunWith({"rotate", rotated.out.substr(0, 54), "5", "3"}).out, back);
+}
+
+TEST(RotaloCli, MalformedInputIsAUsageErrorWithNoOutput) {
+  struct Case {
+    std::vector<std::string_view> args;
+    const char* message;
+  };
+  std::string letter = kSolved;
+  letter[9] = 'x';
+  std::string seven = kSolved;
+  seven[53] = '7';
+  const Case cases[] = {
+      {{}, "no command given"},
+      {{"shuffle"}, "unknown command"},
+      {{"solve"}, "needs a CUBE"},
+      {{"solve", "123"}, "wrong length: CUBE has 3 characters"},
+      {{"solve", letter}, "character 10 of CUBE is \"x\", not a digit 0..6"},
+      {{"check", seven}, "character 54 of CUBE is \"7\""},
+      {{"solve", "--colours", "Orange,Yellow,Green,White,Blue,Pink", kSolved}, "unknown colour name \"Pink\""},
+      {{"solve", "--colours", "Orange,Yellow,Green,White,Blue", kSolved}, "six colour names"},
+      {{"solve", "--colours", "Orange,Orange,Green,White,Blue,Red", kSolved}, "named twice"},
+      {{"solve", "--colours"}, "needs a list"},
+      {{"solve", "--scramble", "21 73"}, "bad token 2 \"73\""},
+      {{"solve", "--scramble", "21  43"}, "bad token 2 \"\""},
+      {{"solve", kSolved, kSolved}, "takes one CUBE"},
+      {{"apply", kSolved, "1"}, "bad token 1"},
+      {{"apply"}, "needs a CUBE"},
+      {{"rotate", kSolved, "2", "1"}, "AXIS \"2\" is not 1, 4 or 5"},
+      {{"rotate", kSolved, "1", "2"}, "Q \"2\" is not 1, -1 or 3"},
+      {{"rotate", kSolved, "1"}, "rotate needs"},
+      {{"solve", "-", "x"}, "takes no further arguments"},
+  };
+  for (const Case& c : cases) {
+    const Result r = RunWith(c.args);
+    EXPECT_EQ(r.status, kExitUsage) << c.message;
+    EXPECT_TRUE(r.out.empty()) << c.message;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.rfind("rotalo-cli: ", 0), 0u);
+  }
+}
+
+TEST(RotaloCli, HelpDescribesEveryCommand) {
+  const Result r = RunWith({"--help"});
+  EXPECT_EQ(r.status, kExitOk);
+  for (const char* word : {"solve", "check", "apply", "rotate", "--scramble", "--colours", "Light Blue", "Exit"}) {
+    EXPECT_NE(r.out.find(word), std::string::npos) << word;
+  }
+  EXPECT_EQ(RunWith({"solve", "--help"}).out, r.out);
+}
+
+}  // namespace
+}  // namespace rotalo::cli

@@ -1,0 +1,472 @@
+#include "cli.h"
+
+#include <array>
+#include <charconv>
+#include <optional>
+#include <vector>
+
+#include "checking/entry_check.h"
+#include "checking/solving_run.h"
+#include "model/cube.h"
+#include "model/moves.h"
+#include "model/palette.h"
+#include "model/rotation.h"
+#include "playback/simplify.h"
+
+namespace rotalo::cli {
+
+namespace {
+
+constexpr std::string_view kHelp =
+    R"(rotalo-cli - check and solve a 3x3x3 cube given as a string of digits
+
+Usage:
+  rotalo-cli solve [--colours NAMES] CUBE
+  rotalo-cli solve [--colours NAMES] --scramble TOKENS
+  rotalo-cli solve [--colours NAMES] -
+  rotalo-cli check [--colours NAMES] CUBE
+  rotalo-cli apply CUBE TOKENS
+  rotalo-cli rotate CUBE AXIS Q
+  rotalo-cli --help
+
+CUBE    54 digits 0..6: the stickers of facelets 1..48 and then the centres
+        49..54, as colour codes (0 = not coloured yet). The solved cube with
+        colour code f on face f is
+        111111112222222233333333444444445555555566666666123456
+TOKENS  move tokens separated by single spaces, each a face digit 1..6 and a
+        turn digit 0..9 counting clockwise quarter turns ("21 43 62").
+NAMES   the six colour names for codes 1..6, comma-separated, chosen from
+        Orange, Yellow, Green, White, Blue, Red, Black, Brown, Purple and
+        Light Blue (default Orange,Yellow,Green,White,Blue,Red).
+
+solve   checks the cube and, if it is accepted, solves it:
+            check: accepted          (or check: rejected: <message>)
+            run 1: twist T swap S flip F
+            repaired: <54 digits>    (after a run with a fault: the cube as
+                                      repaired, in home-face numbers)
+            run 2: twist 0 swap 0 flip 0
+            recorded: <the recorded moves, markers AA and BB included>
+            solution: <the simplified solution>
+            moves: <the number of moves in the solution>
+        --scramble solves the solved cube turned by TOKENS. With - it reads
+        one CUBE per line from standard input and prints one block per cube,
+        with a blank line between blocks; empty lines are skipped.
+check   prints only the check line.
+apply   prints the 54 digits of CUBE after turning it by TOKENS.
+rotate  prints the 54 digits of CUBE after a whole-cube quarter turn about
+        the axis through face AXIS (1, 4 or 5), clockwise as seen from that
+        face for Q = 1, anticlockwise for Q = -1 or 3.
+
+Exit status: 0 when every cube was accepted, 1 when any cube was rejected,
+2 for a usage error or malformed input (reported on standard error; nothing
+is printed for that cube).
+)";
+
+constexpr std::array<int, 6> kDefaultColours{0, 1, 2, 3, 4, 5};
+
+// A usage or input error, with the one-line message for standard error.
+struct Error {
+  std::string message;
+};
+
+// Output goes out in large pieces.
+class Output {
+ public:
+  explicit Output(const Io& io) : io_(io) { text_.reserve(kFlushAt + 4096); }
+  ~Output() { Flush(); }
+  Output(const Output&) = delete;
+  Output& operator=(const Output&) = delete;
+
+  std::string& text() { return text_; }
+  void MaybeFlush() {
+    if (text_.size() >= kFlushAt) {
+      Flush();
+    }
+  }
+  void Flush() {
+    if (!text_.empty()) {
+      io_.writeOut(text_);
+      text_.clear();
+    }
+  }
+
+ private:
+  static constexpr std::size_t kFlushAt = 1 << 16;
+  const Io& io_;
+  std::string text_;
+};
+
+std::string Printable(std::string_view text) {
+  std::string shown;
+  for (const char ch : text) {
+    const auto byte = static_cast<unsigned char>(ch);
+    if (byte >= 0x20 && byte < 0x7F) {
+      shown += ch;
+    } else {
+      static constexpr char kHex[] = "0123456789abcdef";
+      shown += "\\x";
+      shown += kHex[byte >> 4];
+      shown += kHex[byte & 15];
+    }
+  }
+  return shown;
+}
+
+std::optional<Error> ParseCube(std::string_view text, Buffer& cube) {
+  if (text.size() != kFacelets) {
+    return Error{"wrong length: CUBE has " + std::to_string(text.size()) + " characters, it needs 54"};
+  }
+  for (int i = 1; i <= kFacelets; ++i) {
+    const char ch = text[static_cast<std::size_t>(i - 1)];
+    if (ch < '0' || ch > '6') {
+      return Error{"character " + std::to_string(i) + " of CUBE is \"" + Printable(text.substr(i - 1, 1)) +
+                   "\", not a digit 0..6"};
+    }
+    cube[i] = static_cast<Int16>(ch - '0');
+  }
+  return std::nullopt;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) {
+    return false;
+  }
+  for (std::size_t n = 0; n < a.size(); ++n) {
+    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (lower(a[n]) != lower(b[n])) {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::optional<Error> ParseColours(std::string_view text, std::array<int, 6>& indices) {
+  std::vector<std::string_view> names;
+  std::size_t at = 0;
+  while (true) {
+    const std::size_t comma = text.find(',', at);
+    names.push_back(text.substr(at, comma == std::string_view::npos ? std::string_view::npos : comma - at));
+    if (comma == std::string_view::npos) {
+      break;
+    }
+    at = comma + 1;
+  }
+  if (names.size() != 6) {
+    return Error{"--colours needs six colour names separated by commas, not " + std::to_string(names.size())};
+  }
+  for (std::size_t c = 0; c < 6; ++c) {
+    int found = -1;
+    for (std::size_t p = 0; p < kPalette.size(); ++p) {
+      if (SameName(names[c], kPalette[p].name)) {
+        found = static_cast<int>(p);
+      }
+    }
+    if (found < 0) {
+      return Error{"unknown colour name \"" + Printable(names[c]) +
+                   "\" (the colours are Orange, Yellow, Green, White, Blue, Red, Black, Brown, Purple, Light Blue)"};
+    }
+    for (std::size_t earlier = 0; earlier < c; ++earlier) {
+      if (indices[earlier] == found) {
+        return Error{"colour \"" + std::string(kPalette[static_cast<std::size_t>(found)].name) +
+                     "\" is named twice in --colours"};
+      }
+    }
+    indices[c] = found;
+  }
+  return std::nullopt;
+}
+
+std::optional<Error> ParseTokens(std::string_view text, std::vector<TurnRequest>& turns) {
+  std::string error;
+  if (!ParseTurnList(text, turns, error)) {
+    return Error{Printable(error)};
+  }
+  return std::nullopt;
+}
+
+void AppendInt(std::string& out, int value) {
+  char digits[16];
+  const auto result = std::to_chars(digits, digits + sizeof digits, value);
+  out.append(digits, result.ptr);
+}
+
+void AppendDigits(std::string& out, const Buffer& cube) {
+  for (int i = 1; i <= kFacelets; ++i) {
+    out += static_cast<char>('0' + cube[i]);
+  }
+}
+
+// The remaining arguments joined by single spaces, for TOKENS given either
+// as one quoted argument or as several.
+std::string JoinArgs(std::span<const std::string_view> args) {
+  std::string joined;
+  for (std::size_t n = 0; n < args.size(); ++n) {
+    if (n > 0) {
+      joined += ' ';
+    }
+    joined += args[n];
+  }
+  return joined;
+}
+
+// Checks and solves one painted cube, appending its block. Returns true
+// when the cube was accepted.
+class Solver {
+ public:
+  explicit Solver(const std::array<int, 6>& colours) { ChooseColours(prototype_, colours); }
+
+  bool CheckAndSolve(const Buffer& painted, bool checkOnly, std::string& out) {
+    Vars& vars = vars_;
+    vars.Facelet[0] = painted;
+    vars.CurBuffer = 0;
+    vars.MoveString.clear();
+    vars.RecordMoves = 1;
+    vars.ChosenColourName = prototype_.ChosenColourName;
+    vars.ChosenColourValue = prototype_.ChosenColourValue;
+    vars.FaceColourName = prototype_.FaceColourName;
+    vars.FaceColourValue = prototype_.FaceColourValue;
+
+    const EntryVerdict verdict = SubmitEntry(vars);
+    if (!verdict.Accepted()) {
+      out += "check: rejected: ";
+      out += EntryMessage(verdict);
+      out += '\n';
+      return false;
+    }
+    out += "check: accepted\n";
+    if (checkOnly) {
+      return true;
+    }
+    const SolveReport report = SolveOrRepair(vars);
+    for (std::size_t r = 0; r < report.runs.size(); ++r) {
+      const Faults& faults = report.runs[r];
+      out += "run ";
+      AppendInt(out, static_cast<int>(r + 1));
+      out += ": twist ";
+      AppendInt(out, faults.TwistFault);
+      out += " swap ";
+      AppendInt(out, faults.SwapFault);
+      out += " flip ";
+      AppendInt(out, faults.FlipFault);
+      out += '\n';
+      if (r < report.repaired.size()) {
+        out += "repaired: ";
+        AppendDigits(out, report.repaired[r]);
+        out += '\n';
+      }
+    }
+    out += "recorded: ";
+    out += TrimmedMoves(vars.MoveString);
+    out += '\n';
+    const Simplified solution = SimplifySolution(vars.MoveString);
+    out += "solution: ";
+    out += TrimmedMoves(solution.SolutionText);
+    out += "\nmoves: ";
+    AppendInt(out, solution.MoveCount - 2);
+    out += '\n';
+    return true;
+  }
+
+ private:
+  Vars prototype_;
+  Vars vars_;
+};
+
+std::optional<Error> ParseColourOption(std::span<const std::string_view>& args, std::array<int, 6>& colours) {
+  if (args.empty()) {
+    return std::nullopt;
+  }
+  constexpr std::string_view kOption = "--colours";
+  if (args[0] == kOption) {
+    if (args.size() < 2) {
+      return Error{"--colours needs a list of six colour names"};
+    }
+    auto error = ParseColours(args[1], colours);
+    args = args.subspan(2);
+    return error;
+  }
+  if (args[0].starts_with("--colours=")) {
+    auto error = ParseColours(args[0].substr(kOption.size() + 1), colours);
+    args = args.subspan(1);
+    return error;
+  }
+  return std::nullopt;
+}
+
+int Fail(const Io& io, const Error& error) {
+  io.writeErr("rotalo-cli: " + error.message + "\n");
+  return kExitUsage;
+}
+
+int Usage(const Io& io, std::string_view what) {
+  io.writeErr("rotalo-cli: " + std::string(what) + "\n(rotalo-cli --help tells how to use it)\n");
+  return kExitUsage;
+}
+
+int SolveBatch(const std::array<int, 6>& colours, const Io& io) {
+  std::string input;
+  if (!io.readInput || !io.readInput(input)) {
+    return Fail(io, Error{"could not read standard input"});
+  }
+  Solver solver(colours);
+  Output output(io);
+  bool anyRejected = false;
+  bool anyMalformed = false;
+  bool first = true;
+  Buffer cube{};
+  std::size_t at = 0;
+  int lineNumber = 0;
+  while (at < input.size()) {
+    std::size_t end = input.find('\n', at);
+    if (end == std::string::npos) {
+      end = input.size();
+    }
+    std::string_view line(input.data() + at, end - at);
+    at = end + 1;
+    ++lineNumber;
+    if (!line.empty() && line.back() == '\r') {
+      line.remove_suffix(1);
+    }
+    if (line.empty()) {
+      continue;
+    }
+    if (auto error = ParseCube(line, cube)) {
+      io.writeErr("rotalo-cli: line " + std::to_string(lineNumber) + ": " + error->message + "\n");
+      anyMalformed = true;
+      continue;
+    }
+    if (!first) {
+      output.text() += '\n';
+    }
+    first = false;
+    anyRejected |= !solver.CheckAndSolve(cube, false, output.text());
+    output.MaybeFlush();
+  }
+  if (anyMalformed) {
+    return kExitUsage;
+  }
+  return anyRejected ? kExitRejected : kExitOk;
+}
+
+int SolveCommand(std::span<const std::string_view> args, bool checkOnly, const Io& io) {
+  std::array<int, 6> colours = kDefaultColours;
+  if (auto error = ParseColourOption(args, colours)) {
+    return Fail(io, *error);
+  }
+  const std::string_view command = checkOnly ? "check" : "solve";
+  if (args.empty()) {
+    return Usage(io, std::string(command) + " needs a CUBE");
+  }
+  Buffer cube{};
+  if (!checkOnly && args[0] == "-") {
+    if (args.size() > 1) {
+      return Usage(io, "solve - takes no further arguments");
+    }
+    return SolveBatch(colours, io);
+  }
+  if (!checkOnly && args[0] == "--scramble") {
+    std::vector<TurnRequest> turns;
+    if (auto error = ParseTokens(JoinArgs(args.subspan(1)), turns)) {
+      return Fail(io, *error);
+    }
+    Vars scrambled;
+    FillSolved(scrambled, 0);
+    for (const TurnRequest& turn : turns) {
+      TurnFace(scrambled, turn.face, turn.turn);
+    }
+    cube = scrambled.current();
+  } else {
+    if (args.size() > 1) {
+      return Usage(io, std::string(command) + " takes one CUBE");
+    }
+    if (auto error = ParseCube(args[0], cube)) {
+      return Fail(io, *error);
+    }
+  }
+  Solver solver(colours);
+  std::string out;
+  const bool accepted = solver.CheckAndSolve(cube, checkOnly, out);
+  io.writeOut(out);
+  return accepted ? kExitOk : kExitRejected;
+}
+
+int ApplyCommand(std::span<const std::string_view> args, const Io& io) {
+  if (args.empty()) {
+    return Usage(io, "apply needs a CUBE and TOKENS");
+  }
+  Vars vars;
+  if (auto error = ParseCube(args[0], vars.Facelet[0])) {
+    return Fail(io, *error);
+  }
+  std::vector<TurnRequest> turns;
+  if (auto error = ParseTokens(JoinArgs(args.subspan(1)), turns)) {
+    return Fail(io, *error);
+  }
+  for (const TurnRequest& turn : turns) {
+    TurnFace(vars, turn.face, turn.turn);
+  }
+  std::string out;
+  AppendDigits(out, vars.current());
+  out += '\n';
+  io.writeOut(out);
+  return kExitOk;
+}
+
+int RotateCommand(std::span<const std::string_view> args, const Io& io) {
+  if (args.size() != 3) {
+    return Usage(io, "rotate needs a CUBE, an AXIS (1, 4 or 5) and Q (1, -1 or 3)");
+  }
+  Vars vars;
+  if (auto error = ParseCube(args[0], vars.Facelet[0])) {
+    return Fail(io, *error);
+  }
+  if (args[1] != "1" && args[1] != "4" && args[1] != "5") {
+    return Fail(io, Error{"AXIS \"" + Printable(args[1]) + "\" is not 1, 4 or 5"});
+  }
+  if (args[2] != "1" && args[2] != "-1" && args[2] != "3") {
+    return Fail(io, Error{"Q \"" + Printable(args[2]) + "\" is not 1, -1 or 3"});
+  }
+  const int axis = args[1][0] - '0';
+  const int q = args[2] == "1" ? 1 : -1;
+  RotateCubeState(vars, axis, q);
+  std::string out;
+  AppendDigits(out, vars.current());
+  out += '\n';
+  io.writeOut(out);
+  return kExitOk;
+}
+
+}  // namespace
+
+std::string_view HelpText() {
+  return kHelp;
+}
+
+int Run(std::span<const std::string_view> args, const Io& io) {
+  if (args.empty()) {
+    return Usage(io, "no command given");
+  }
+  for (const std::string_view arg : args) {
+    if (arg == "--help" || arg == "-h") {
+      io.writeOut(kHelp);
+      return kExitOk;
+    }
+  }
+  const std::string_view command = args[0];
+  const auto rest = args.subspan(1);
+  if (command == "solve") {
+    return SolveCommand(rest, false, io);
+  }
+  if (command == "check") {
+    return SolveCommand(rest, true, io);
+  }
+  if (command == "apply") {
+    return ApplyCommand(rest, io);
+  }
+  if (command == "rotate") {
+    return RotateCommand(rest, io);
+  }
+  return Usage(io, "unknown command \"" + Printable(command) + "\"");
+}
+
+}  // namespace rotalo::cli
