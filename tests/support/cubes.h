@@ -22,6 +22,13 @@ inline Vars SolvedVars() {
   return vars;
 }
 
+// Nothing painted yet: every facelet 0, the colour tables as at start.
+inline Vars UncolouredVars() {
+  Vars vars = SolvedVars();
+  vars.Facelet[0].fill(0);
+  return vars;
+}
+
 // The solved cube turned by `moves` (tokens "FT "), not recorded, copied into
 // buffer 0 and made current there, with MoveString empty.
 inline Vars TurnedVars(std::string_view moves) {

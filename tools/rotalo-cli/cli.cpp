@@ -12,6 +12,7 @@
 #include "model/palette.h"
 #include "model/rotation.h"
 #include "playback/simplify.h"
+#include "render_command.h"
 
 namespace rotalo::cli {
 
@@ -27,6 +28,8 @@ Usage:
   rotalo-cli check [--colours NAMES] CUBE
   rotalo-cli apply CUBE TOKENS
   rotalo-cli rotate CUBE AXIS Q
+  rotalo-cli render CUBE OUT.png
+  rotalo-cli render CUBE OUTDIR (--turn FACE Q E | --rotate AXIS Q | --repair A B C D) [--frames N]
   rotalo-cli --help
 
 CUBE    54 digits 0..6: the stickers of facelets 1..48 and then the centres
@@ -56,6 +59,15 @@ apply   prints the 54 digits of CUBE after turning it by TOKENS.
 rotate  prints the 54 digits of CUBE after a whole-cube quarter turn about
         the axis through face AXIS (1, 4 or 5), clockwise as seen from that
         face for Q = 1, anticlockwise for Q = -1 or 3.
+render  draws the cube at rest as the program shows it (230 x 230 pixels,
+        plain sky behind) into OUT.png; or writes every frame of an animation
+        as OUTDIR/frame-001.png, frame-002.png, ...: the turn of face FACE by
+        Q quarter turns (E = 1 shows the full turn in the last frame), the
+        rotation of the whole cube (followed by final.png, the cube at rest
+        afterwards), or the repair picture with mode A (-1 twist the top
+        layer, 1 twist it back, 2 the twisted picture) and B, C, D switching
+        the front corner, left edge and right edge on (1) or off (0).
+        --frames sets the steps of a quarter turn (default 6).
 
 Exit status: 0 when every cube was accepted, 1 when any cube was rejected,
 2 for a usage error or malformed input (reported on standard error; nothing
@@ -465,6 +477,9 @@ int Run(std::span<const std::string_view> args, const Io& io) {
   }
   if (command == "rotate") {
     return RotateCommand(rest, io);
+  }
+  if (command == "render") {
+    return RenderCommand(rest, io);
   }
   return Usage(io, "unknown command \"" + Printable(command) + "\"");
 }

@@ -1,0 +1,62 @@
+// The drawing area as a QImage drawn with QPainter.
+#pragma once
+
+#include <QImage>
+#include <QLine>
+#include <QPainter>
+#include <memory>
+#include <vector>
+
+#include "render/canvas.h"
+
+namespace rotalo {
+
+// The two sky pictures, 230 pixels wide: with the rotation arrows (229 high)
+// and plain (230 high).
+QImage MakeBackground(Background background);
+
+// Lines of one pen are collected and drawn together when the pen changes, the
+// area is cleared or the image is read.
+class QtCanvas final : public Canvas {
+ public:
+  QtCanvas();
+  ~QtCanvas() override;
+  QtCanvas(const QtCanvas&) = delete;
+  QtCanvas& operator=(const QtCanvas&) = delete;
+
+  void Clear() override;
+  void SetPenWidth(int pixels) override;
+  void SetPenColour(Colour colour) override;
+  void Line(int x1, int y1, int x2, int y2) override;
+  void SetBackground(Background background) override;
+  void SetSize(int width, int height) override;
+  void SetScale(double width, double height) override;
+
+  // The picture as drawn so far.
+  const QImage& Image();
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  double ScaleWidth() const { return scaleWidth_; }
+  double ScaleHeight() const { return scaleHeight_; }
+
+  static QColor ToQColor(Colour colour);
+
+ private:
+  void Flush();
+  void Restart();
+
+  int width_ = 230;
+  int height_ = 230;
+  double scaleWidth_ = 230;
+  double scaleHeight_ = 230;
+  Background background_ = Background::Arrows;
+  QImage backgroundImage_;
+  QImage image_;
+  std::unique_ptr<QPainter> painter_;
+  int penWidth_ = 1;
+  Colour penColour_ = 0;
+  bool penChanged_ = true;
+  std::vector<QLine> pending_;
+};
+
+}  // namespace rotalo

@@ -1,0 +1,68 @@
+#include "render/projection.h"
+
+#include <gtest/gtest.h>
+
+namespace rotalo {
+namespace {
+
+TEST(Project, PlacesTheCubeCornersAroundTheCentre) {
+  const DrawContext context;
+  EXPECT_EQ(Project(context, {0, 0, 0}), (DrawPoint{115, 115}));
+  EXPECT_EQ(Project(context, {3, 0, 0}), (DrawPoint{192, 70}));
+  EXPECT_EQ(Project(context, {0, 0, 3}), (DrawPoint{37, 70}));
+  EXPECT_EQ(Project(context, {0, 3, 0}), (DrawPoint{115, 205}));
+  EXPECT_EQ(Project(context, {3, 0, 3}), (DrawPoint{115, 25}));
+}
+
+TEST(Project, RoundsTowardsMinusInfinity) {
+  const DrawContext context;
+  // Just left of the origin column: -0.866 * 30 + 115 = 89.02, and
+  // 1.5 units up and left: 115 - 38.97 = 76.03.
+  EXPECT_EQ(Project(context, {0, 0, 1}).x, 89);
+  EXPECT_EQ(Project(context, {0, 0, 1.5f}).x, 76);
+  // Far off to the left and above, where the values are negative.
+  EXPECT_EQ(Project(context, {0, -10, 5.1f}).x, -18);  // -17.5 -> -18
+  EXPECT_EQ(Project(context, {0, -10, 5.1f}).y, -262);
+}
+
+TEST(Project, FollowsTheProjectionSettings) {
+  DrawContext context;
+  context.OriginX = 10;
+  context.OriginY = 20;
+  context.DrawScale = 60;
+  EXPECT_EQ(Project(context, {0, 0, 0}), (DrawPoint{10, 20}));
+  EXPECT_EQ(Project(context, {0, 1, 0}), (DrawPoint{10, 80}));
+}
+
+TEST(StickerCorners, SpanTheRestingCellInTheFacePlane) {
+  // Facelet 25: the top left of face 4, at the near top corner.
+  const auto c25 = StickerCorners(25);
+  EXPECT_EQ(c25[0].x, 0);
+  EXPECT_EQ(c25[1].y, 1);  // one unit down
+  EXPECT_EQ(c25[2].x, 1);  // one unit along x
+  // Facelet 1: the back corner of the top face.
+  const ModelPoint p1 = CellCorner(1);
+  EXPECT_EQ(p1.x, 2);
+  EXPECT_EQ(p1.z, 2);
+  // Every cell lies on its face's plane and inside the cube.
+  for (int i = 1; i <= kFacelets; ++i) {
+    for (const ModelPoint& p : StickerCorners(i)) {
+      EXPECT_GE(p.x, 0);
+      EXPECT_LE(p.x, 3);
+      EXPECT_GE(p.y, 0);
+      EXPECT_LE(p.y, 3);
+      EXPECT_GE(p.z, 0);
+      EXPECT_LE(p.z, 3);
+    }
+  }
+  const float planes[7] = {0, 0, 3, 3, 0, 0, 3};  // y, z, x, z, x, y per face
+  for (int i = 1; i <= kFacelets; ++i) {
+    const int f = HomeFace(i);
+    const ModelPoint c = CellCorner(i);
+    const float on = (f == 1 || f == 6) ? c.y : (f == 2 || f == 4) ? c.z : c.x;
+    EXPECT_EQ(on, planes[f]) << i;
+  }
+}
+
+}  // namespace
+}  // namespace rotalo

@@ -1,0 +1,68 @@
+// A canvas that keeps every call, for tests that look at what was drawn
+// rather than at pixels.
+#pragma once
+
+#include <vector>
+
+#include "render/canvas.h"
+
+namespace rotalo::testing {
+
+struct RecordedLine {
+  int x1, y1, x2, y2;
+  int width;
+  Colour colour;
+  int sticker;  // the facelet being drawn, 0 for black faces and outlines
+  int frame;    // how many clears came before it
+};
+
+class RecordingCanvas final : public Canvas {
+ public:
+  void Clear() override { ++clears; }
+  void SetPenWidth(int pixels) override { width = pixels; }
+  void SetPenColour(Colour c) override { colour = c; }
+  void Line(int x1, int y1, int x2, int y2) override {
+    lines.push_back({x1, y1, x2, y2, width, colour, sticker, clears});
+  }
+  void SetBackground(Background b) override { background = b; }
+  void SetSize(int, int) override {}
+  void SetScale(double, double) override {}
+  void BeginSticker(int facelet) override {
+    sticker = facelet;
+    stickers.push_back({facelet, clears});
+  }
+
+  struct StickerCall {
+    int facelet;
+    int frame;
+  };
+  // The stickers begun in frame f (after f clears), in order.
+  std::vector<int> StickersOfFrame(int f) const {
+    std::vector<int> out;
+    for (const StickerCall& s : stickers) {
+      if (s.frame == f) {
+        out.push_back(s.facelet);
+      }
+    }
+    return out;
+  }
+
+  int clears = 0;
+  int width = 0;
+  Colour colour = 0xFFFFFFFF;
+  int sticker = -1;
+  Background background = Background::Arrows;
+  std::vector<RecordedLine> lines;
+  std::vector<StickerCall> stickers;
+};
+
+// Counts the frames an animation shows and the times it lets events run.
+class CountingHost final : public FrameHost {
+ public:
+  void ShowFrame() override { ++frames; }
+  void ProcessEventsOnce() override { ++events; }
+  int frames = 0;
+  int events = 0;
+};
+
+}  // namespace rotalo::testing
