@@ -17,11 +17,13 @@ void TurnFace(Vars& vars, int face, int turns) {
     const char token[3] = {static_cast<char>('0' + face), static_cast<char>('0' + t), ' '};
     vars.MoveString.append(token, 3);
   }
-  const auto& source = tables::kTurnSource[face][t];
+  // Copy the whole cube, then move the twenty facelets the turn changes.
   const Buffer& from = vars.Facelet[vars.CurBuffer];
   Buffer& to = vars.Facelet[nb];
-  for (int i = 1; i <= kFacelets; ++i) {
-    to[i] = from[source[i]];
+  to = from;
+  const tables::TurnMoves& changes = tables::kTurnMoves[face][t];
+  for (int n = 0; n < changes.count; ++n) {
+    to[changes.moves[n][0]] = from[changes.moves[n][1]];
   }
   vars.CurBuffer = static_cast<Int16>(nb);
 }

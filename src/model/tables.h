@@ -77,4 +77,30 @@ constexpr TurnSources MakeTurnSources() {
 
 inline constexpr TurnSources kTurnSource = MakeTurnSources();
 
+// The same turns as the facelets they change: for each face and t the 20
+// (destination, source) pairs where the source differs from the destination.
+struct TurnMoves {
+  int count = 0;
+  std::array<std::array<std::int8_t, 2>, 20> moves{};
+};
+
+constexpr std::array<std::array<TurnMoves, 4>, 7> MakeTurnMoves() {
+  std::array<std::array<TurnMoves, 4>, 7> table{};
+  for (int face = 1; face <= 6; ++face) {
+    for (int t = 0; t < 4; ++t) {
+      TurnMoves& list = table[face][t];
+      for (int i = 1; i <= 54; ++i) {
+        if (kTurnSource[face][t][i] != i) {
+          list.moves[list.count][0] = static_cast<std::int8_t>(i);
+          list.moves[list.count][1] = kTurnSource[face][t][i];
+          ++list.count;
+        }
+      }
+    }
+  }
+  return table;
+}
+
+inline constexpr auto kTurnMoves = MakeTurnMoves();
+
 }  // namespace rotalo::tables

@@ -1,68 +1,95 @@
 #include "playback/simplify.h"
 
+#include <array>
+#include <vector>
+
 #include "model/moves.h"
 
 namespace rotalo {
 
 namespace {
 
-void AppendRaw(std::string& text, const std::string& moves, int k) {
-  text.append(moves, 3 * static_cast<std::size_t>(k - 1), 3);
+using Raw = std::array<char, 3>;  // one token as written
+
+int DigitValue(char c) {
+  return (c >= '0' && c <= '9') ? c - '0' : 0;
+}
+
+Raw Rebuilt(int face, int turn) {
+  return {static_cast<char>('0' + face), static_cast<char>('0' + turn), ' '};
+}
+
+bool IsMarker(const Raw& token) {
+  return token[0] == 'A' || token[0] == 'B';
+}
+
+// One pass: neighbouring turns of one face are merged in pairs that do not
+// overlap; returns whether anything changed.
+bool MergePass(const std::vector<Raw>& moves, std::vector<Raw>& out) {
+  out.clear();
+  const std::size_t count = moves.size();
+  bool changed = false;
+  bool skip = false;
+  for (std::size_t k = 0; k + 1 < count; ++k) {
+    if (skip) {
+      skip = false;  // merged into the token before it
+      continue;
+    }
+    const Raw& here = moves[k];
+    if (IsMarker(here)) {
+      out.push_back(here);
+      continue;
+    }
+    const int face = DigitValue(here[0]);
+    const int turn = DigitValue(here[1]);
+    const Raw& next = moves[k + 1];
+    if (DigitValue(next[0]) == face) {
+      const int sum = (turn + DigitValue(next[1])) % 4;
+      if (sum != 0) {
+        out.push_back(Rebuilt(face, sum));
+      }
+      changed = true;
+      skip = true;
+    } else {
+      out.push_back(Rebuilt(face, turn));
+    }
+  }
+  if (!skip && count > 0) {
+    out.push_back(moves[count - 1]);
+  }
+  return changed;
 }
 
 }  // namespace
 
 Simplified SimplifySolution(const std::string& recorded) {
-  Simplified result;
-  std::string& text = result.SolutionText;
-  text.reserve(recorded.size());
-
+  // Turns of nothing go first; markers pass, their second character being
+  // a letter.
+  std::vector<Raw> moves;
+  moves.reserve(recorded.size() / 3);
   const int recordedCount = TokenCount(recorded);
-  for (int k = 1; k <= recordedCount; ++k) {
-    if (recorded[3 * (k - 1) + 1] != '0') {
-      AppendRaw(text, recorded, k);
+  for (int k = 0; k < recordedCount; ++k) {
+    const std::size_t at = 3 * static_cast<std::size_t>(k);
+    if (recorded[at + 1] != '0') {
+      moves.push_back({recorded[at], recorded[at + 1], recorded[at + 2]});
     }
+  }
+  // Then passes until one changes nothing; three tokens or fewer are left.
+  std::vector<Raw> next;
+  next.reserve(moves.size());
+  while (moves.size() > 3 && MergePass(moves, next)) {
+    moves.swap(next);
+  }
+  if (moves.size() > 3) {
+    moves.swap(next);  // the last pass changed nothing but rebuilt the tokens
   }
 
-  std::string moves;
-  bool changed = true;
-  while (changed) {
-    moves.swap(text);
-    text.clear();
-    changed = false;
-    const int count = TokenCount(moves);
-    if (count <= 3) {
-      text = moves;
-      break;
-    }
-    bool skip = false;
-    for (int k = 1; k <= count - 1; ++k) {
-      if (skip) {
-        skip = false;  // merged into the token before it
-        continue;
-      }
-      const Token here = TokenAt(moves, k);
-      if (here.IsMarker()) {
-        AppendRaw(text, moves, k);
-        continue;
-      }
-      const Token next = TokenAt(moves, k + 1);
-      if (next.face == here.face) {
-        const int sum = (here.turn + next.turn) % 4;
-        if (sum != 0) {
-          AppendToken(text, here.face, sum);
-        }
-        changed = true;
-        skip = true;
-      } else {
-        AppendToken(text, here.face, here.turn);
-      }
-    }
-    if (!skip) {
-      AppendRaw(text, moves, count);
-    }
+  Simplified result;
+  result.SolutionText.reserve(3 * moves.size());
+  for (const Raw& token : moves) {
+    result.SolutionText.append(token.data(), 3);
   }
-  result.MoveCount = TokenCount(text);
+  result.MoveCount = static_cast<int>(moves.size());
   return result;
 }
 

@@ -42,6 +42,14 @@ TEST(QtCanvas, BatchedLinesGiveTheSamePixelsAsOneLineAtATime) {
   int q = 1;
   context.FramesPerTurn = 2;
   AnimateTurn(recording, context, vars, host, 6, q, 0);
+  // Columns reaching beyond the area, upwards and downwards, and one pixel.
+  recording.SetPenWidth(1);
+  recording.SetPenColour(0x0000FF00);
+  recording.Line(3, -20, 3, 40);
+  recording.Line(8, 250, 8, 200);
+  recording.Line(229, 5, 229, 5);
+  recording.Line(-1, 0, -1, 100);
+  recording.Line(230, 0, 230, 100);
 
   QtCanvas batched;
   batched.SetBackground(Background::Plain);
@@ -57,15 +65,44 @@ TEST(QtCanvas, BatchedLinesGiveTheSamePixelsAsOneLineAtATime) {
     batched.SetPenWidth(line.width);
     batched.SetPenColour(line.colour);
     batched.Line(line.x1, line.y1, line.x2, line.y2);
+    // A w-pixel line is w one-pixel lines, left of a steep line and above
+    // a shallow one.
     QPen pen(QtCanvas::ToQColor(line.colour));
-    pen.setWidth(line.width);
+    pen.setWidth(1);
     pen.setCosmetic(true);
     pen.setCapStyle(Qt::SquareCap);
     painter.setPen(pen);
-    painter.drawLine(line.x1, line.y1, line.x2, line.y2);
+    const bool steep = std::abs(line.y2 - line.y1) >= std::abs(line.x2 - line.x1);
+    for (int n = 0; n < line.width; ++n) {
+      const QPoint offset = steep ? QPoint(-n, 0) : QPoint(0, -n);
+      painter.drawLine(QPoint(line.x1, line.y1) + offset, QPoint(line.x2, line.y2) + offset);
+    }
   }
   painter.end();
   EXPECT_EQ(batched.Image(), single);
+}
+
+TEST(QtCanvas, PenWidthIsInPixelsAcrossTheLine) {
+  QtCanvas canvas;
+  canvas.SetPenColour(0);
+  canvas.SetPenWidth(2);
+  canvas.Line(50, 50, 50, 80);    // vertical: two columns
+  canvas.Line(100, 50, 140, 50);  // horizontal: two rows
+  canvas.Line(20, 100, 40, 140);  // steep
+  const QImage& image = canvas.Image();
+  const QRgb black = qRgb(0, 0, 0);
+  EXPECT_EQ(image.pixel(49, 60), black);
+  EXPECT_EQ(image.pixel(50, 60), black);
+  EXPECT_NE(image.pixel(48, 60), black);
+  EXPECT_NE(image.pixel(51, 60), black);
+  EXPECT_EQ(image.pixel(120, 49), black);
+  EXPECT_EQ(image.pixel(120, 50), black);
+  EXPECT_NE(image.pixel(120, 51), black);
+  int across = 0;
+  for (int x = 15; x < 45; ++x) {
+    across += image.pixel(x, 120) == black ? 1 : 0;
+  }
+  EXPECT_EQ(across, 2);
 }
 
 TEST(QtCanvas, SideStickerIsFilledUpToItsOutlinedRightEdge) {

@@ -60,7 +60,7 @@ void DrawArrow(QPainter& painter, QPointF a, QPointF b, QPointF bend) {
 QImage MakeBackground(Background background) {
   const int width = 230;
   const int height = background == Background::Arrows ? 229 : 230;
-  QImage image(width, height, QImage::Format_RGB32);
+  QImage image(width, height, QImage::Format_RGB32);  // the canvas copies it row by row
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing, true);
   DrawSky(painter, width, height);

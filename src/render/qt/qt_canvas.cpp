@@ -1,6 +1,11 @@
 #include "render/qt/qt_canvas.h"
 
 #include <QPen>
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <tuple>
+#include <utility>
 
 namespace rotalo {
 
@@ -9,7 +14,7 @@ QColor QtCanvas::ToQColor(Colour colour) {
                 static_cast<int>((colour >> 16) & 0xFF));
 }
 
-QtCanvas::QtCanvas() : backgroundImage_(MakeBackground(background_)) {
+QtCanvas::QtCanvas() : backgroundImage_(MakeBackground(background_)), penRgb_(ToQColor(penColour_).rgb()) {
   pending_.reserve(2048);
   Restart();
   Clear();
@@ -28,10 +33,23 @@ void QtCanvas::Restart() {
   pending_.clear();
   image_ = QImage(width_, height_, QImage::Format_RGB32);
   image_.fill(Qt::white);
+  bits_ = image_.bits();
+  stride_ = image_.bytesPerLine();
   painter_ = std::make_unique<QPainter>(&image_);
   painter_->setRenderHint(QPainter::Antialiasing, false);
-  painter_->setTransform(QTransform::fromScale(width_ / scaleWidth_, height_ / scaleHeight_));
+  ApplyScale();
   penChanged_ = true;
+}
+
+void QtCanvas::ApplyScale() {
+  naturalScale_ = width_ == scaleWidth_ && height_ == scaleHeight_;
+  // No transform at all at the natural scale: QPainter draws faster so.
+  if (naturalScale_) {
+    painter_->resetTransform();
+  } else {
+    painter_->setTransform(QTransform::fromScale(width_ / scaleWidth_, height_ / scaleHeight_));
+  }
+  penChanged_ = true;  // the pen width depends on the scale
 }
 
 void QtCanvas::Flush() {
@@ -40,11 +58,24 @@ void QtCanvas::Flush() {
   }
   if (penChanged_) {
     QPen pen(ToQColor(penColour_));
-    pen.setWidth(penWidth_);
+    pen.setWidth(naturalScale_ ? 1 : penWidth_);
     pen.setCosmetic(true);  // widths are in pixels whatever the scale
     pen.setCapStyle(Qt::SquareCap);
     painter_->setPen(pen);
     penChanged_ = false;
+  }
+  if (naturalScale_ && pending_.size() > 1) {
+    // One-pixel lines come out the same whichever end they start from, and
+    // an opaque line drawn twice changes nothing: neighbouring stickers share
+    // their sides, so each side is drawn once.
+    for (QLine& line : pending_) {
+      if (std::pair(line.x2(), line.y2()) < std::pair(line.x1(), line.y1())) {
+        line = QLine(line.p2(), line.p1());
+      }
+    }
+    const auto key = [](const QLine& l) { return std::tuple(l.x1(), l.y1(), l.x2(), l.y2()); };
+    std::sort(pending_.begin(), pending_.end(), [&](const QLine& a, const QLine& b) { return key(a) < key(b); });
+    pending_.erase(std::unique(pending_.begin(), pending_.end()), pending_.end());
   }
   painter_->drawLines(pending_.data(), static_cast<int>(pending_.size()));
   pending_.clear();
@@ -52,12 +83,18 @@ void QtCanvas::Flush() {
 
 void QtCanvas::Clear() {
   pending_.clear();
-  painter_->save();
-  painter_->resetTransform();
-  painter_->setCompositionMode(QPainter::CompositionMode_Source);
-  painter_->fillRect(0, 0, width_, height_, QColor(200, 225, 250));  // the sky's lower edge
-  painter_->drawImage(0, 0, backgroundImage_);
-  painter_->restore();
+  // The picture row by row; below and right of it, the sky's lower edge.
+  const QRgb below = qRgb(200, 225, 250);
+  const int copyWidth = std::min(width_, backgroundImage_.width());
+  for (int y = 0; y < height_; ++y) {
+    auto* row = reinterpret_cast<QRgb*>(bits_ + y * stride_);
+    int x = 0;
+    if (y < backgroundImage_.height()) {
+      std::memcpy(row, backgroundImage_.constScanLine(y), static_cast<std::size_t>(copyWidth) * sizeof(QRgb));
+      x = copyWidth;
+    }
+    std::fill(row + x, row + width_, below);
+  }
 }
 
 void QtCanvas::SetPenWidth(int pixels) {
@@ -72,12 +109,40 @@ void QtCanvas::SetPenColour(Colour colour) {
   if (colour != penColour_) {
     Flush();
     penColour_ = colour;
+    penRgb_ = ToQColor(colour).rgb();
     penChanged_ = true;
   }
 }
 
 void QtCanvas::Line(int x1, int y1, int x2, int y2) {
-  pending_.emplace_back(x1, y1, x2, y2);
+  if (!naturalScale_) {
+    pending_.emplace_back(x1, y1, x2, y2);
+    return;
+  }
+  // A wider line is that many one-pixel lines side by side: to the left of
+  // a steep line, above a shallow one.
+  const bool steep = std::abs(y2 - y1) >= std::abs(x2 - x1);
+  for (int n = 0; n < penWidth_; ++n) {
+    const int dx = steep ? -n : 0;
+    const int dy = steep ? 0 : -n;
+    if (x1 == x2) {
+      Column(x1 + dx, y1 + dy, y2 + dy);
+    } else {
+      pending_.emplace_back(x1 + dx, y1 + dy, x2 + dx, y2 + dy);
+    }
+  }
+}
+
+void QtCanvas::Column(int x, int y1, int y2) {
+  if (x < 0 || x >= width_) {
+    return;
+  }
+  int top = std::max(std::min(y1, y2), 0);
+  const int bottom = std::min(std::max(y1, y2), height_ - 1);
+  uchar* row = bits_ + top * stride_ + x * static_cast<qsizetype>(sizeof(QRgb));
+  for (; top <= bottom; ++top, row += stride_) {
+    *reinterpret_cast<QRgb*>(row) = penRgb_;
+  }
 }
 
 void QtCanvas::SetBackground(Background background) {
@@ -104,7 +169,7 @@ void QtCanvas::SetScale(double width, double height) {
   Flush();
   scaleWidth_ = width;
   scaleHeight_ = height;
-  painter_->setTransform(QTransform::fromScale(width_ / scaleWidth_, height_ / scaleHeight_));
+  ApplyScale();
 }
 
 const QImage& QtCanvas::Image() {

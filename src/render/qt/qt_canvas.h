@@ -16,7 +16,11 @@ namespace rotalo {
 QImage MakeBackground(Background background);
 
 // Lines of one pen are collected and drawn together when the pen changes, the
-// area is cleared or the image is read.
+// area is cleared or the image is read. One-pixel vertical lines at the
+// natural scale, which fill the stickers, are written straight into the image
+// with the pixels QPainter would give them (both ends included). At that
+// scale a pen of width w draws w one-pixel lines side by side. The image
+// returned by Image() is the canvas's own: copy it to keep it.
 class QtCanvas final : public Canvas {
  public:
   QtCanvas();
@@ -44,6 +48,8 @@ class QtCanvas final : public Canvas {
  private:
   void Flush();
   void Restart();
+  void Column(int x, int y1, int y2);
+  void ApplyScale();
 
   int width_ = 230;
   int height_ = 230;
@@ -56,6 +62,10 @@ class QtCanvas final : public Canvas {
   int penWidth_ = 1;
   Colour penColour_ = 0;
   bool penChanged_ = true;
+  bool naturalScale_ = true;  // one drawing unit is one pixel
+  QRgb penRgb_ = 0;
+  uchar* bits_ = nullptr;  // the pixels QPainter draws into as well
+  qsizetype stride_ = 0;
   std::vector<QLine> pending_;
 };
 
