@@ -78,8 +78,26 @@ void DrawRows(Canvas& canvas, const DrawContext& context, const Vars& vars, int 
   }
 }
 
+// For each face: the two visible faces (other than itself) whose stickers
+// outside the layer stand still, and for a hidden face the visible face
+// opposite it, drawn whole.
+struct Standing {
+  std::array<int, 2> faces;
+  int opposite;
+};
+constexpr std::array<Standing, 7> kStanding{{
+    {{0, 0}, 0},
+    {{4, 5}, 0},
+    {{1, 5}, 4},
+    {{1, 4}, 5},
+    {{1, 5}, 0},
+    {{1, 4}, 0},
+    {{4, 5}, 1},
+}};
+
 void DrawTurnFrame(Canvas& canvas, const DrawContext& context, const Vars& vars, int face, int q, double phi) {
   const SideRows& rows = RowsOf(face);
+  const Standing& standing = kStanding[face];
   auto drawRows = [&] {
     if (q == 1) {
       DrawRows(canvas, context, vars, face, rows.clockwise, phi);
@@ -91,17 +109,7 @@ void DrawTurnFrame(Canvas& canvas, const DrawContext& context, const Vars& vars,
   };
   if (IsVisibleFace(face)) {
     // The two other visible faces outside the layer, the cut, the layer.
-    switch (face) {
-      case 1:
-        DrawStandingCells(canvas, context, vars, face, {4, 5}, {1, 2});
-        break;
-      case 4:
-        DrawStandingCells(canvas, context, vars, face, {1, 5}, {1, 2});
-        break;
-      default:
-        DrawStandingCells(canvas, context, vars, face, {1, 4}, {1, 2});
-        break;
-    }
+    DrawStandingCells(canvas, context, vars, face, {standing.faces[0], standing.faces[1]}, {1, 2});
     DrawCutSquare(canvas, context, face, 0);
     drawRows();
     for (int k = 1; k <= 9; ++k) {
@@ -112,65 +120,43 @@ void DrawTurnFrame(Canvas& canvas, const DrawContext& context, const Vars& vars,
   // A hidden face: its layer and cut first, the standing part over them.
   drawRows();
   DrawCutSquare(canvas, context, face, phi);
-  int opposite = 0;
-  switch (face) {
-    case 6:
-      DrawStandingCells(canvas, context, vars, face, {4, 5}, {0, 1});
-      opposite = 1;
-      break;
-    case 2:
-      DrawStandingCells(canvas, context, vars, face, {1, 5}, {0, 1});
-      opposite = 4;
-      break;
-    default:
-      DrawStandingCells(canvas, context, vars, face, {1, 4}, {0, 1});
-      opposite = 5;
-      break;
-  }
+  DrawStandingCells(canvas, context, vars, face, {standing.faces[0], standing.faces[1]}, {0, 1});
   for (int k = 1; k <= 9; ++k) {
-    DrawTurnedFacelet(canvas, context, vars, FaceletAt(opposite, k), face, 0);
+    DrawTurnedFacelet(canvas, context, vars, FaceletAt(standing.opposite, k), face, 0);
   }
 }
 
 }  // namespace
 
 ModelPoint RotateAboutFace(int face, const ModelPoint& p, double phi) {
-  if (phi == 0) {
+  if (face < 1 || face > 6 || phi == 0) {
     return p;
   }
+  // Each face turns two coordinates (u, v) about the cube's centre:
+  // u' = c + (u - c) C + s (v - c) S, v' = c - s (u - c) S + (v - c) C.
+  struct Plane {
+    float ModelPoint::*u;
+    float ModelPoint::*v;
+    int sense;
+  };
+  static constexpr std::array<Plane, 7> kPlanes{{
+      {&ModelPoint::x, &ModelPoint::z, 0},
+      {&ModelPoint::x, &ModelPoint::z, 1},
+      {&ModelPoint::x, &ModelPoint::y, 1},
+      {&ModelPoint::y, &ModelPoint::z, 1},
+      {&ModelPoint::x, &ModelPoint::y, -1},
+      {&ModelPoint::y, &ModelPoint::z, -1},
+      {&ModelPoint::x, &ModelPoint::z, -1},
+  }};
+  const Plane& plane = kPlanes[face];
   const double c = kCentre;
   const double cs = std::cos(phi);
-  const double sn = std::sin(phi);
-  const double x = p.x - c, y = p.y - c, z = p.z - c;
+  const double sn = plane.sense * std::sin(phi);
+  const double u = p.*plane.u - c;
+  const double v = p.*plane.v - c;
   ModelPoint r = p;
-  switch (face) {
-    case 1:
-      r.x = static_cast<float>(c + x * cs + z * sn);
-      r.z = static_cast<float>(c - x * sn + z * cs);
-      break;
-    case 6:
-      r.x = static_cast<float>(c + x * cs - z * sn);
-      r.z = static_cast<float>(c + x * sn + z * cs);
-      break;
-    case 4:
-      r.x = static_cast<float>(c + x * cs - y * sn);
-      r.y = static_cast<float>(c + x * sn + y * cs);
-      break;
-    case 2:
-      r.x = static_cast<float>(c + x * cs + y * sn);
-      r.y = static_cast<float>(c - x * sn + y * cs);
-      break;
-    case 3:
-      r.y = static_cast<float>(c + y * cs + z * sn);
-      r.z = static_cast<float>(c - y * sn + z * cs);
-      break;
-    case 5:
-      r.y = static_cast<float>(c + y * cs - z * sn);
-      r.z = static_cast<float>(c + y * sn + z * cs);
-      break;
-    default:
-      break;
-  }
+  r.*plane.u = static_cast<float>(c + u * cs + v * sn);
+  r.*plane.v = static_cast<float>(c - u * sn + v * cs);
   return r;
 }
 

@@ -16,22 +16,6 @@ TEST(Companion, WalksRoundCornersAndPairsEdges) {
   EXPECT_EQ(Companion(1, 3), 1);  // three steps come back round
 }
 
-TEST(Companion, MatchesTheFullFaceletMap) {
-  // Each row: facelet, then its corner companions (m = 1, 2) or its partner.
-  const int map[48][3] = {
-      {1, 9, 19},   {2, 18, 18},  {3, 17, 27},  {4, 26, 26},  {5, 25, 35},  {6, 34, 34},  {7, 33, 11},  {8, 10, 10},
-      {9, 19, 1},   {10, 8, 8},   {11, 7, 33},  {12, 40, 40}, {13, 39, 47}, {14, 46, 46}, {15, 45, 21}, {16, 20, 20},
-      {17, 27, 3},  {18, 2, 2},   {19, 1, 9},   {20, 16, 16}, {21, 15, 45}, {22, 44, 44}, {23, 43, 29}, {24, 28, 28},
-      {25, 35, 5},  {26, 4, 4},   {27, 3, 17},  {28, 24, 24}, {29, 23, 43}, {30, 42, 42}, {31, 41, 37}, {32, 36, 36},
-      {33, 11, 7},  {34, 6, 6},   {35, 5, 25},  {36, 32, 32}, {37, 31, 41}, {38, 48, 48}, {39, 47, 13}, {40, 12, 12},
-      {41, 37, 31}, {42, 30, 30}, {43, 29, 23}, {44, 22, 22}, {45, 21, 15}, {46, 14, 14}, {47, 13, 39}, {48, 38, 38},
-  };
-  for (const auto& row : map) {
-    EXPECT_EQ(Companion(row[0], 1), row[1]) << "facelet " << row[0];
-    EXPECT_EQ(Companion(row[0], 2), row[2]) << "facelet " << row[0];
-  }
-}
-
 TEST(CornerTable, HoldsEveryOddFaceletOnce) {
   Vars vars;
   FillCornerTable(vars);

@@ -26,17 +26,9 @@ constexpr std::array<std::array<std::array<int, 4>, 5>, 7> kQuarterTurnCycles{{
 
 // A cube whose every facelet carries its own number, so a turn shows where
 // each one went.
-Vars NumberedVars() {
-  Vars vars;
-  for (int i = 1; i <= kFacelets; ++i) {
-    vars.Facelet[0][i] = static_cast<Int16>(i);
-  }
-  return vars;
-}
-
 TEST(TurnFace, QuarterTurnMovesTwentyFaceletsInFiveCycles) {
   for (int face = 1; face <= 6; ++face) {
-    Vars vars = NumberedVars();
+    Vars vars = testing::NumberedVars();
     TurnFace(vars, face, 1);
     Buffer expected = vars.Facelet[0];
     for (const auto& cycle : kQuarterTurnCycles[face]) {
@@ -51,9 +43,9 @@ TEST(TurnFace, QuarterTurnMovesTwentyFaceletsInFiveCycles) {
 TEST(TurnFace, HalfAndThreeQuarterTurnsRepeatTheQuarterTurn) {
   for (int face = 1; face <= 6; ++face) {
     for (int t = 2; t <= 3; ++t) {
-      Vars once = NumberedVars();
+      Vars once = testing::NumberedVars();
       TurnFace(once, face, t);
-      Vars repeated = NumberedVars();
+      Vars repeated = testing::NumberedVars();
       for (int n = 0; n < t; ++n) {
         TurnFace(repeated, face, 1);
       }

@@ -64,17 +64,9 @@ int FaceletAt(Point p) {
   return 0;
 }
 
-Vars NumberedVars() {
-  Vars vars;
-  for (int i = 1; i <= kFacelets; ++i) {
-    vars.Facelet[0][i] = static_cast<Int16>(i);
-  }
-  return vars;
-}
-
 TEST(RotateCubeState, CarriesEveryFaceletToTheImageOfItsCell) {
   for (int axis : {1, 4, 5}) {
-    Vars vars = NumberedVars();
+    Vars vars = testing::NumberedVars();
     ASSERT_TRUE(RotateCubeState(vars, axis, 1));
     for (int i = 1; i <= kFacelets; ++i) {
       const int image = FaceletAt(QuarterTurn(axis, CellCentre(i)));

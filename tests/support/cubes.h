@@ -22,6 +22,16 @@ inline Vars SolvedVars() {
   return vars;
 }
 
+// A cube whose every facelet carries its own number, so that a turn shows
+// where each one went. Not a real cube: for following facelets only.
+inline Vars NumberedVars() {
+  Vars vars;
+  for (int i = 1; i <= kFacelets; ++i) {
+    vars.Facelet[0][i] = static_cast<Int16>(i);
+  }
+  return vars;
+}
+
 // Nothing painted yet: every facelet 0, the colour tables as at start.
 inline Vars UncolouredVars() {
   Vars vars = SolvedVars();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -156,10 +158,94 @@ TEST(RotaloCli, MalformedInputIsAUsageErrorWithNoOutput) {
   }
 }
 
+// A fresh folder under the system's temporary folder.
+std::filesystem::path TempFolder(const std::string& name) {
+  const auto path = std::filesystem::temp_directory_path() / ("rotalo-cli-test-" + name);
+  std::filesystem::remove_all(path);
+  return path;
+}
+
+std::size_t PngCount(const std::filesystem::path& folder) {
+  std::size_t count = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    count += entry.path().extension() == ".png" ? 1 : 0;
+  }
+  return count;
+}
+
+TEST(RotaloCli, RenderWritesTheRestingCube) {
+  const auto folder = TempFolder("still");
+  std::filesystem::create_directories(folder);
+  const std::string file = (folder / "cube.png").string();
+  const Result r = RunWith({"render", kSolved, file});
+  ASSERT_EQ(r.status, kExitOk) << r.err;
+  const QImage image(QString::fromStdString(file));
+  ASSERT_EQ(image.size(), QSize(230, 230));
+  EXPECT_EQ(image.pixel(115, 70), qRgb(255, 128, 0));  // the top face in Orange
+  EXPECT_EQ(image.pixel(115, 115), qRgb(0, 0, 0));     // its near corner
+  std::filesystem::remove_all(folder);
+}
+
+TEST(RotaloCli, RenderWritesEveryFrameOfAnAnimation) {
+  struct Case {
+    std::vector<std::string_view> options;
+    std::size_t files;
+  };
+  const Case cases[] = {
+      {{"--turn", "1", "1", "0"}, 5},
+      {{"--turn", "6", "-1", "1"}, 6},
+      {{"--turn", "3", "1", "1", "--frames", "2"}, 2},
+      {{"--rotate", "4", "3"}, 5 + 1},  // and the final picture
+      {{"--repair", "-1", "1", "1", "1"}, 6},
+      {{"--repair", "2", "0", "0", "0"}, 1},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    const auto folder = TempFolder("frames" + std::to_string(n++));
+    const std::string path = folder.string();
+    std::vector<std::string_view> args{"render", kSolved, path};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const Result r = RunWith(args);
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_EQ(PngCount(folder), c.files) << c.options[0];
+    EXPECT_TRUE(std::filesystem::exists(folder / "frame-001.png"));
+    std::filesystem::remove_all(folder);
+  }
+}
+
+TEST(RotaloCli, RenderRefusesBadCubesNumbersAndPlaces) {
+  const auto folder = TempFolder("refused");
+  const std::string path = folder.string();
+  const struct {
+    std::vector<std::string_view> args;
+    const char* message;
+  } cases[] = {
+      {{"render", "123", path}, "wrong length"},
+      {{"render", kSolved}, "needs a CUBE and an output"},
+      {{"render", kSolved, "/proc/rotalo/cube.png"}, "could not write"},
+      {{"render", kSolved, "/proc/rotalo", "--turn", "1", "1", "0"}, "could not make the folder"},
+      {{"render", kSolved, path, "--turn", "1", "x", "0"}, "is not a whole number"},
+      {{"render", kSolved, path, "--turn", "1", "1"}, "needs 3 numbers"},
+      {{"render", kSolved, path, "--turn", "1", "1", "2"}, "E must be 0 or 1"},
+      {{"render", kSolved, path, "--rotate", "2", "1"}, "AXIS must be 1, 4 or 5"},
+      {{"render", kSolved, path, "--repair", "0", "1", "1", "1"}, "A must be -1, 1 or 2"},
+      {{"render", kSolved, path, "--frames", "0", "--turn", "1", "1", "0"}, "--frames must be 1..100"},
+      {{"render", kSolved, path, "--spin"}, "does not know"},
+      {{"render", kSolved, path, "--frames", "4"}, "needs --turn, --rotate or --repair"},
+  };
+  for (const auto& c : cases) {
+    const Result r = RunWith(c.args);
+    EXPECT_EQ(r.status, kExitUsage) << c.message;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder));
+}
+
 TEST(RotaloCli, HelpDescribesEveryCommand) {
   const Result r = RunWith({"--help"});
   EXPECT_EQ(r.status, kExitOk);
-  for (const char* word : {"solve", "check", "apply", "rotate", "--scramble", "--colours", "Light Blue", "Exit"}) {
+  for (const char* word :
+       {"solve", "check", "apply", "rotate", "render", "--turn", "--repair", "--scramble", "--colours", "Exit"}) {
     EXPECT_NE(r.out.find(word), std::string::npos) << word;
   }
   EXPECT_EQ(RunWith({"solve", "--help"}).out, r.out);

@@ -7,6 +7,7 @@
 
 #include "checking/entry_check.h"
 #include "checking/solving_run.h"
+#include "cube_text.h"
 #include "model/cube.h"
 #include "model/moves.h"
 #include "model/palette.h"
@@ -108,33 +109,9 @@ class Output {
   std::string text_;
 };
 
-std::string Printable(std::string_view text) {
-  std::string shown;
-  for (const char ch : text) {
-    const auto byte = static_cast<unsigned char>(ch);
-    if (byte >= 0x20 && byte < 0x7F) {
-      shown += ch;
-    } else {
-      static constexpr char kHex[] = "0123456789abcdef";
-      shown += "\\x";
-      shown += kHex[byte >> 4];
-      shown += kHex[byte & 15];
-    }
-  }
-  return shown;
-}
-
 std::optional<Error> ParseCube(std::string_view text, Buffer& cube) {
-  if (text.size() != kFacelets) {
-    return Error{"wrong length: CUBE has " + std::to_string(text.size()) + " characters, it needs 54"};
-  }
-  for (int i = 1; i <= kFacelets; ++i) {
-    const char ch = text[static_cast<std::size_t>(i - 1)];
-    if (ch < '0' || ch > '6') {
-      return Error{"character " + std::to_string(i) + " of CUBE is \"" + Printable(text.substr(i - 1, 1)) +
-                   "\", not a digit 0..6"};
-    }
-    cube[i] = static_cast<Int16>(ch - '0');
+  if (auto problem = ParseCubeText(text, cube)) {
+    return Error{*problem};
   }
   return std::nullopt;
 }

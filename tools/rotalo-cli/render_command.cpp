@@ -5,7 +5,9 @@
 #include <charconv>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "cube_text.h"
 #include "model/cube.h"
 #include "model/palette.h"
 #include "render/cube_drawing.h"
@@ -51,20 +53,6 @@ class FrameSaver final : public FrameHost {
   bool ok_ = true;
 };
 
-std::optional<std::string> ParseCubeDigits(std::string_view text, Buffer& cube) {
-  if (text.size() != kFacelets) {
-    return "wrong length: CUBE has " + std::to_string(text.size()) + " characters, it needs 54";
-  }
-  for (int i = 1; i <= kFacelets; ++i) {
-    const char ch = text[static_cast<std::size_t>(i - 1)];
-    if (ch < '0' || ch > '6') {
-      return "character " + std::to_string(i) + " of CUBE is not a digit 0..6";
-    }
-    cube[i] = static_cast<Int16>(ch - '0');
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
 int RenderCommand(std::span<const std::string_view> args, const Io& io) {
@@ -74,7 +62,7 @@ int RenderCommand(std::span<const std::string_view> args, const Io& io) {
   Vars vars;
   FillCornerTable(vars);
   ChooseColours(vars, {0, 1, 2, 3, 4, 5});
-  if (auto error = ParseCubeDigits(args[0], vars.Facelet[0])) {
+  if (auto error = ParseCubeText(args[0], vars.Facelet[0])) {
     return Fail(io, *error);
   }
   const QString target = QString::fromUtf8(args[1].data(), static_cast<qsizetype>(args[1].size()));
