@@ -96,6 +96,17 @@ TEST(SubmitEntry, MissingEdgeIsNamedByItsHomeFaces) {
   EXPECT_EQ(Submit(vars), "You have no Orange and Yellow piece.");
 }
 
+TEST(SubmitEntry, TheLowestMissingPieceIsNamedFirst) {
+  // The 38/48 edge (faces 5, 6) becomes a second 3/6 edge and the 16/20
+  // edge (2, 3) a 2/5 edge. Both missing pieces could be named; the one
+  // reached first in facelet order is, so the 5/6 edge, whose facelets come
+  // after those of every other piece, is never the one reported.
+  Vars vars = Painting();
+  vars.current()[38] = 3;
+  vars.current()[20] = 5;
+  EXPECT_EQ(Submit(vars), "You have no Yellow and Green piece.");
+}
+
 TEST(SubmitEntry, MissingCornerIsNamedByItsHomeFaces) {
   Vars vars = Painting();
   // Corner 1/9/19 (faces 1, 2, 3) becomes a second 1/3/4 corner, corner
