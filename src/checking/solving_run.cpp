@@ -10,7 +10,6 @@ void SolveHost::Repair(Vars& vars, const Faults& faults) {
 
 Faults RunSolvingStages(Vars& vars) {
   Faults faults;
-  vars.MoveString.clear();
   SolveTopEdges(vars);
   SolveTopCorners(vars);
   vars.MoveString += "AA ";
@@ -18,7 +17,6 @@ Faults RunSolvingStages(Vars& vars) {
   vars.MoveString += "BB ";
   SolveBottomCorners(vars, faults);
   SolveBottomEdges(vars, faults);
-  CopyBuffer(vars, 0, vars.CurBuffer);
   return faults;
 }
 
@@ -62,11 +60,13 @@ SolveReport SolveOrRepair(Vars& vars, SolveHost& host) {
   SolveReport report;
   while (static_cast<int>(report.runs.size()) < kMaxSolvingRuns) {
     host.ProcessEventsOnce();
+    vars.MoveString.clear();
     host.SetCubeVisible(false);
     const Faults faults = RunSolvingStages(vars);
     host.SetCubeVisible(true);
-    report.runs.push_back(faults);
     report.MoveCount = static_cast<int>(vars.MoveString.size() / 3);
+    CopyBuffer(vars, 0, vars.CurBuffer);  // the picture shows the start again
+    report.runs.push_back(faults);
     if (!faults.Any()) {
       report.solved = true;
       break;

@@ -24,9 +24,8 @@ class SolveHost {
   virtual void Repair(Vars& vars, const Faults& faults);
 };
 
-// One solving run: MoveString is emptied and the five stages run on the
-// current buffer, with "AA " after the top layer and "BB " after the middle
-// layer; then buffer 0 is copied back into the current buffer.
+// The five stages on the current buffer, recording into MoveString, with
+// "AA " after the top layer and "BB " after the middle layer.
 Faults RunSolvingStages(Vars& vars);
 
 // The three repairs, each acting on buffer 0 the way the user's hands act on
@@ -52,7 +51,8 @@ struct SolveReport {
 inline constexpr int kMaxSolvingRuns = 4;
 
 // Runs the stages, repairing through `host` after every run with a fault,
-// until a run reports none. MoveString then holds that run's solution and the
+// until a run reports none. Each run empties MoveString, runs the stages with
+// drawing off, and copies buffer 0 back into the current buffer. MoveString then holds that run's solution and the
 // current buffer the position it starts from.
 SolveReport SolveOrRepair(Vars& vars, SolveHost& host);
 SolveReport SolveOrRepair(Vars& vars);

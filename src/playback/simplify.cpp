@@ -93,4 +93,10 @@ Simplified SimplifySolution(const std::string& recorded) {
   return result;
 }
 
+Simplified SimplifyMoveString(Vars& vars) {
+  Simplified result = SimplifySolution(vars.MoveString);
+  vars.MoveString = result.SolutionText;
+  return result;
+}
+
 }  // namespace rotalo

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "model/cube.h"
+
 namespace rotalo {
 
 struct Simplified {
@@ -14,5 +16,9 @@ struct Simplified {
 // pass until a pass changes nothing. Turns on either side of a marker are
 // never merged, and a solution of three tokens or fewer is left as it is.
 Simplified SimplifySolution(const std::string& moves);
+
+// The same on the recorded solution of the cube state, which then holds the
+// shortened solution in MoveString, as playback and its Back step read it.
+Simplified SimplifyMoveString(Vars& vars);
 
 }  // namespace rotalo

@@ -90,6 +90,8 @@ void OutlineFace(Canvas& canvas, const DrawContext& context, int face) {
 void DrawCube(Canvas& canvas, const DrawContext& context, const Vars& vars) {
   canvas.Clear();
   if (context.CubeVisible != 1) {
+    canvas.SetPenWidth(2);
+    canvas.SetPenColour(0);
     return;
   }
   canvas.SetPenWidth(1);

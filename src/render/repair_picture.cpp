@@ -8,6 +8,8 @@ namespace rotalo {
 void DrawRepairPicture(Canvas& canvas, const DrawContext& context, const Vars& vars, FrameHost& host, int a, int b,
                        int c, int d) {
   if (a != -1 && a != 1 && a != 2) {
+    canvas.SetPenWidth(2);
+    canvas.SetPenColour(0);
     return;
   }
   int n = context.FramesPerTurn > 0 ? context.FramesPerTurn : 1;

@@ -26,7 +26,7 @@ std::array<int, 4> FacesDrawn(int axis, int q) {
 
 }  // namespace
 
-void AnimateRotation(Canvas& canvas, const DrawContext& context, Vars& vars, FrameHost& host, int axis, int q) {
+void AnimateRotation(Canvas& canvas, const DrawContext& context, Vars& vars, FrameHost& host, int axis, int& q) {
   if (q == 3) {
     q = -1;
   }

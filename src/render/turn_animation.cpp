@@ -203,6 +203,8 @@ void AnimateTurn(Canvas& canvas, DrawContext& context, const Vars& vars, FrameHo
     q = -1;
   }
   if (face < 1 || face > 6 || q == 0) {
+    canvas.SetPenWidth(2);
+    canvas.SetPenColour(0);
     context.TurnBusy = 0;
     return;
   }

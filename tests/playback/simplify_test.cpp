@@ -28,6 +28,15 @@ TEST(SimplifySolution, MergesNeighbouringTurnsOfOneFace) {
   EXPECT_EQ(Simplify("12 21 23 12 AA BB"), "AA BB");  // turns that meet after a cancellation
 }
 
+TEST(SimplifyMoveString, LeavesTheShortenedSolutionInTheMoveString) {
+  Vars vars;
+  vars.MoveString = Moves("11 11 20 21 AA BB 60");
+  const Simplified s = SimplifyMoveString(vars);
+  EXPECT_EQ(vars.MoveString, Moves("12 21 AA BB"));
+  EXPECT_EQ(vars.MoveString, s.SolutionText);
+  EXPECT_EQ(s.MoveCount, 4);
+}
+
 TEST(SimplifySolution, NeverMergesAcrossAMarker) {
   EXPECT_EQ(Simplify("31 11 AA 11 BB 13 21"), "31 11 AA 11 BB 13 21");
 }

@@ -101,6 +101,48 @@ TEST(AnimateTurn, HiddenBottomLayerIsDrawnUnderTheStandingLayers) {
   EXPECT_EQ(FirstFrameStickers(3, -1).back(), 53);
 }
 
+TEST(AnimateTurn, EveryFaceDrawsItsSideRowsForEachDirection) {
+  // The rows of each face's layer: for q = 1 and q = -1 three, the hidden
+  // one turning into view first; for any other q two.
+  struct Case {
+    int face;
+    std::vector<int> clockwise, anticlockwise, other;
+  };
+  const Case cases[] = {
+      {1, {17, 18, 19, 33, 34, 35, 25, 26, 27}, {9, 10, 11, 25, 26, 27, 33, 34, 35}, {17, 18, 19, 33, 34, 35}},
+      {6, {13, 14, 15, 29, 30, 31, 37, 38, 39}, {21, 22, 23, 37, 38, 39, 29, 30, 31}, {21, 22, 23, 37, 38, 39}},
+      {4, {41, 42, 43, 3, 4, 5, 35, 36, 37}, {17, 23, 24, 35, 36, 37, 3, 4, 5}, {41, 42, 43, 3, 4, 5}},
+      {2, {19, 20, 21, 33, 39, 40, 1, 7, 8}, {45, 46, 47, 1, 7, 8, 33, 39, 40}, {45, 46, 47, 1, 7, 8}},
+      {5, {11, 12, 13, 25, 31, 32, 5, 6, 7}, {41, 47, 48, 5, 6, 7, 25, 31, 32}, {11, 12, 13, 25, 31, 32}},
+      {3, {43, 44, 45, 1, 2, 3, 27, 28, 29}, {9, 15, 16, 27, 28, 29, 1, 2, 3}, {9, 15, 16, 27, 28, 29}},
+  };
+  for (const Case& c : cases) {
+    // A visible face draws 12 standing stickers and the cut before its rows;
+    // a hidden face starts with them.
+    const std::size_t start = (c.face == 1 || c.face == 4 || c.face == 5) ? 13 : 0;
+    const auto rows = [&](int q, std::size_t count) {
+      const std::vector<int> frame = FirstFrameStickers(c.face, q);
+      return std::vector<int>(frame.begin() + static_cast<long>(start),
+                              frame.begin() + static_cast<long>(start + count));
+    };
+    EXPECT_EQ(rows(1, 9), c.clockwise) << c.face;
+    EXPECT_EQ(rows(-1, 9), c.anticlockwise) << c.face;
+    EXPECT_EQ(rows(2, 6), c.other) << c.face;
+  }
+}
+
+TEST(AnimateTurn, HiddenSideFacesDrawTheirCutThenTheStandingPartAtRest) {
+  // Face 2's layer touches faces 1 and 5 at depths z = 2 and 3; what stands
+  // is their cells with z = 0 or 1, then face 4 whole.
+  const std::vector<int> two = FirstFrameStickers(2, 1);
+  const std::vector<int> standing2{0, 2, 3, 4, 5, 6, 49, 34, 35, 36, 37, 38, 53, 25, 26, 27, 28, 29, 30, 31, 32, 52};
+  EXPECT_EQ(std::vector<int>(two.begin() + 9, two.end()), standing2);
+  const std::vector<int> three = FirstFrameStickers(3, 1);
+  // Face 3's layer is x = 2 and 3: faces 1 and 4 stand where x = 0 or 1.
+  const std::vector<int> standing3{0, 4, 5, 6, 7, 8, 49, 25, 26, 30, 31, 32, 52, 33, 34, 35, 36, 37, 38, 39, 40, 53};
+  EXPECT_EQ(std::vector<int>(three.begin() + 9, three.end()), standing3);
+}
+
 TEST(AnimateTurn, LeavesThePenBlackAndTwoWide) {
   for (int face = 1; face <= 6; ++face) {
     Drawing run;
@@ -127,7 +169,8 @@ TEST(AnimateRotation, AnimatesThenRotatesTheStoredCubeAndDrawsIt) {
   Vars vars = testing::TurnedVars(testing::Moves("21 43"));
   Vars expected = vars;
   RotateCubeState(expected, 5, 1);
-  AnimateRotation(run.canvas, run.context, vars, run.host, 5, 1);
+  int clockwise = 1;
+  AnimateRotation(run.canvas, run.context, vars, run.host, 5, clockwise);
   EXPECT_EQ(run.host.frames, 1);    // one frame at 45 degrees
   EXPECT_EQ(run.canvas.clears, 2);  // that frame, then the cube at rest
   EXPECT_EQ(vars.current(), expected.current());
@@ -142,10 +185,12 @@ TEST(AnimateRotation, AnimatesThenRotatesTheStoredCubeAndDrawsIt) {
 }
 
 TEST(AnimateRotation, ShowsFramesPerTurnLessOneFramesEitherWay) {
-  for (int q : {1, -1, 3}) {
+  for (const int given : {1, -1, 3}) {
     Drawing run;
     Vars vars = testing::SolvedVars();
+    int q = given;
     AnimateRotation(run.canvas, run.context, vars, run.host, 4, q);
+    EXPECT_EQ(q, given == 3 ? -1 : given);  // 3 is taken as -1, and written back
     EXPECT_EQ(run.host.frames, 5);
     EXPECT_EQ(run.canvas.StickersOfFrame(1).front(), q == 1 ? 41 : 17);  // face 6, or face 3
     EXPECT_EQ(run.canvas.width, 2);
@@ -155,7 +200,8 @@ TEST(AnimateRotation, ShowsFramesPerTurnLessOneFramesEitherWay) {
 TEST(AnimateRotation, OtherAxesDoNothingAtAll) {
   Drawing run;
   Vars vars = testing::SolvedVars();
-  AnimateRotation(run.canvas, run.context, vars, run.host, 2, 1);
+  int q = 1;
+  AnimateRotation(run.canvas, run.context, vars, run.host, 2, q);
   EXPECT_EQ(run.canvas.clears, 0);
   EXPECT_EQ(vars.CurBuffer, 0);
   EXPECT_TRUE(vars.MoveString.empty());

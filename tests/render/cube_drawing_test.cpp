@@ -78,6 +78,8 @@ TEST(DrawCube, DrawsNothingButTheBackgroundWhileTheCubeIsHidden) {
   DrawCube(canvas, context, testing::SolvedVars());
   EXPECT_EQ(canvas.clears, 1);
   EXPECT_TRUE(canvas.lines.empty());
+  EXPECT_EQ(canvas.width, 2);
+  EXPECT_EQ(canvas.colour, 0u);
 }
 
 }  // namespace

@@ -69,6 +69,18 @@ TEST(DrawFacelet, TopStickerFillsEveryColumnBetweenItsSideCorners) {
   }
 }
 
+TEST(DrawFacelet, MiddleVerticesAtOneHeightTakeVertexTwoAsTheUpper) {
+  // Vertices (115, 122), (140, 115), (166, 115), (191, 108): the middle ones
+  // share a height, so vertex 2 is the upper one and vertex 3 the lower.
+  RecordingCanvas canvas;
+  DrawFacelet(canvas, DrawContext{}, {0, 0.25f, 0}, {1, 0.5f, 0}, {2, 1, 0}, 0x00FFFFFF);
+  ASSERT_GT(canvas.lines.size(), 20u);
+  const auto& column130 = canvas.lines[130 - 115];
+  EXPECT_EQ(column130.x1, 130);
+  EXPECT_EQ(column130.y1, 117);  // on the edge towards vertex 2
+  EXPECT_EQ(column130.y2, 119);  // on the edge towards vertex 3
+}
+
 TEST(FaceletColour, UncolouredAndOutOfRangeValuesAreLightGrey) {
   Vars vars = testing::SolvedVars();
   vars.current()[3] = 0;

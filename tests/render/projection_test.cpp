@@ -25,6 +25,14 @@ TEST(Project, RoundsTowardsMinusInfinity) {
   EXPECT_EQ(Project(context, {0, -10, 5.1f}).y, -262);
 }
 
+TEST(Project, CutsTheHorizontalProductToSinglePrecision) {
+  // (x - z) * Root3 / 2 in single precision puts this point in column 25;
+  // in double precision it would fall in column 24.
+  const DrawContext context;
+  EXPECT_EQ(Project(context, {-0.795102179f, 0, 2.66899967f}).x, 25);
+  EXPECT_EQ(Project(context, {-0.62634635f, 0, 2.72228527f}).x, 27);
+}
+
 TEST(Project, FollowsTheProjectionSettings) {
   DrawContext context;
   context.OriginX = 10;

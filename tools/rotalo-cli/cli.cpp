@@ -247,7 +247,7 @@ class Solver {
     out += "recorded: ";
     out += TrimmedMoves(vars.MoveString);
     out += '\n';
-    const Simplified solution = SimplifySolution(vars.MoveString);
+    const Simplified solution = SimplifyMoveString(vars);
     out += "solution: ";
     out += TrimmedMoves(solution.SolutionText);
     out += "\nmoves: ";

@@ -139,6 +139,9 @@ void QtCanvas::Column(int x, int y1, int y2) {
   }
   int top = std::max(std::min(y1, y2), 0);
   const int bottom = std::min(std::max(y1, y2), height_ - 1);
+  if (top > bottom) {
+    return;  // wholly above or below the area
+  }
   uchar* row = bits_ + top * stride_ + x * static_cast<qsizetype>(sizeof(QRgb));
   for (; top <= bottom; ++top, row += stride_) {
     *reinterpret_cast<QRgb*>(row) = penRgb_;
