@@ -199,7 +199,7 @@ std::string JoinArgs(std::span<const std::string_view> args) {
 }
 
 // Checks and solves one painted cube, appending its block. Returns true
-// when the cube was accepted.
+// when the cube was accepted (and, unless only checked, solved).
 class Solver {
  public:
   explicit Solver(const std::array<int, 6>& colours) { ChooseColours(prototype_, colours); }
@@ -243,6 +243,14 @@ class Solver {
         AppendDigits(out, report.repaired[r]);
         out += '\n';
       }
+    }
+    if (!report.solved) {
+      // Only a cube that is no real cube could get here; the checks let none
+      // through. Say so rather than print a solution that is none.
+      out += "unsolved: the cube still reports a fault after ";
+      AppendInt(out, static_cast<int>(report.runs.size()));
+      out += " runs\n";
+      return false;
     }
     out += "recorded: ";
     out += TrimmedMoves(vars.MoveString);
