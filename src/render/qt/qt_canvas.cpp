@@ -14,7 +14,7 @@ QColor QtCanvas::ToQColor(Colour colour) {
                 static_cast<int>((colour >> 16) & 0xFF));
 }
 
-QtCanvas::QtCanvas() : backgroundImage_(MakeBackground(background_)), penRgb_(ToQColor(penColour_).rgb()) {
+QtCanvas::QtCanvas() : backgroundImage_(MakeBackground(Background::Arrows)), penRgb_(ToQColor(penColour_).rgb()) {
   pending_.reserve(2048);
   Restart();
   Clear();
@@ -38,7 +38,6 @@ void QtCanvas::Restart() {
   painter_ = std::make_unique<QPainter>(&image_);
   painter_->setRenderHint(QPainter::Antialiasing, false);
   ApplyScale();
-  penChanged_ = true;
 }
 
 void QtCanvas::ApplyScale() {
@@ -150,7 +149,6 @@ void QtCanvas::Column(int x, int y1, int y2) {
 
 void QtCanvas::SetBackground(Background background) {
   Flush();
-  background_ = background;
   backgroundImage_ = MakeBackground(background);
 }
 

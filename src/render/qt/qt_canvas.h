@@ -55,7 +55,6 @@ class QtCanvas final : public Canvas {
   int height_ = 230;
   double scaleWidth_ = 230;
   double scaleHeight_ = 230;
-  Background background_ = Background::Arrows;
   QImage backgroundImage_;
   QImage image_;
   std::unique_ptr<QPainter> painter_;
