@@ -1,0 +1,22 @@
+// Rotalo: paint your own scrambled cube, and watch it solved.
+#include <QApplication>
+
+#include "ui/app.h"
+#include "ui/fonts.h"
+#include "ui/qt_services.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Rotalo"));
+  QApplication::setApplicationVersion(QStringLiteral("2.2.5"));
+  QApplication::setDesktopFileName(QStringLiteral("rotalo"));
+  rotalo::ui::InstallFontSubstitutes();
+
+  rotalo::ui::QtServices services;
+  rotalo::ui::App app(services);
+  if (!app.Start()) {
+    return 0;
+  }
+  QApplication::exec();
+  return 0;
+}

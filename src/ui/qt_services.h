@@ -1,0 +1,44 @@
+// The toolkit services on Qt Widgets.
+#pragma once
+
+#include <random>
+
+#include "ui/services.h"
+
+namespace rotalo::ui {
+
+class QtServices final : public Services {
+ public:
+  QtServices();
+
+  int MsgBox(QWidget* parent, const QString& text, int style) override;
+  QString InputBox(QWidget* parent, const QString& prompt, const QString& title, const QString& text) override;
+  std::unique_ptr<OneShotTimer> MakeTimer(std::function<void()> tick) override;
+  void ProcessEventsOnce() override;
+  bool WaitUntil(const std::function<bool()>& done) override;
+  int FrameMillis() const override { return frameMillis_; }
+  void HoldFrame() override;
+  void Beep() override;
+  void Randomize() override;
+  float Rnd() override;
+  int ScreenWidthTwips() const override;
+  int ScreenHeightTwips() const override;
+  int TwipsPerPixelX() const override;
+  int TwipsPerPixelY() const override;
+  Colour PixelColour(QWidget* window, int x, int y) override;
+  void EndProgram() override;
+  bool Ending() const override { return ending_; }
+
+  // A quarter turn of the default six frames takes about a quarter second.
+  static constexpr int kDefaultFrameMillis = 42;
+  void SetFrameMillis(int millis) { frameMillis_ = millis; }
+
+ private:
+  bool ending_ = false;
+  std::unique_ptr<QObject> blocker_;
+  int frameMillis_ = kDefaultFrameMillis;
+  std::mt19937 random_;
+  std::uniform_real_distribution<float> uniform_{0.0F, 1.0F};
+};
+
+}  // namespace rotalo::ui

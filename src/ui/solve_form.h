@@ -1,0 +1,162 @@
+// The main window: the cube drawing, the Paint Box, the instructions, the
+// buttons of every phase and the menus. The cube logic lives in the core;
+// this window holds the controls, the waits and the window-level values.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "model/cube.h"
+#include "playback/playback.h"
+#include "render/context.h"
+#include "solver/stages.h"
+#include "ui/services.h"
+
+class QAction;
+class QActionGroup;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace rotalo::ui {
+
+class PictureBox;
+class PictureFrames;
+class Swatch;
+
+class SolveForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  SolveForm(Services& services, Vars& vars, QWidget* parent = nullptr);
+  ~SolveForm() override;
+
+  void Form_Load();
+
+  // Controls.
+  PictureBox* PC = nullptr;
+  QLabel* Instruct = nullptr;
+  QLabel* Label1 = nullptr;
+  QFrame* Shape2 = nullptr;
+  std::array<Swatch*, 7> Shape1{};  // 1..6; each swatch is also its Image1
+  QPushButton* SubmitButton = nullptr;
+  QPushButton* NextButton = nullptr;
+  QPushButton* BackButton = nullptr;
+  QPushButton* ExitButton = nullptr;
+  QPushButton* PauseButton = nullptr;
+  QPushButton* RotateButton = nullptr;
+  QFrame* GageBorder = nullptr;
+  QFrame* Gage = nullptr;
+  QLabel* ProgressLabel = nullptr;
+  QPushButton* ScrButton = nullptr;
+  QLineEdit* ScrH = nullptr;
+  QLineEdit* ScrW = nullptr;
+  QLineEdit* ScrSH = nullptr;
+  QLineEdit* ScrSW = nullptr;
+  std::array<QLabel*, 4> ScrLabels{};  // SlbH, SlbW, SlbSH, SlbSW
+  std::unique_ptr<OneShotTimer> Timer1;
+
+  // Menus.
+  QMenu* MenuAnimation = nullptr;
+  QMenu* MenuFrames = nullptr;
+  QMenu* MenuPause = nullptr;
+  QMenu* MenuOptions = nullptr;
+  QMenu* MenuPatterns = nullptr;
+  std::array<QAction*, 5> MenuR{};  // 2, 4, 6, 8, 10 frames
+  std::array<QAction*, 6> MenuP{};  // none, 1..5 seconds
+  QAction* MenuQuickFill = nullptr;
+  QAction* MenuJumble = nullptr;
+  QAction* MenuRotate = nullptr;
+  QAction* MenuSolveString = nullptr;
+  QAction* MenuGran = nullptr;
+  QAction* MenuTwips = nullptr;
+  std::array<QAction*, 6> MenuPat{};  // 1..5
+
+  // Window-level values.
+  DrawContext Draw;
+  int MouseReady = 1;
+  int CursorKind = 1;
+  int BrushColour = 1;
+  int PauseMillis = 3000;
+  int PatternCount = 5;
+  int StepDone = 0;
+  int Paused = 0;
+  Faults Fault;
+  int MoveCount = 0;
+  std::string SolutionText;
+  PlayState Play;
+  int PatternTotal = 0;
+
+  int OuterWidthTwips() const { return outerWidthTwips_; }
+  int OuterHeightTwips() const { return outerHeightTwips_; }
+  Vars& vars() { return vars_; }
+
+  // Painting and picking.
+  void Image1_Click(int index);
+  void PC_MouseDown(int button, int shift, float x, float y);
+  void PC_MouseMove(int button, int shift, float x, float y);
+  void DrawCube();
+
+  // Menus and options.
+  void MenuR_Click(int frames);
+  void MenuP_Click(int index);
+  void MenuQuickFill_Click();
+  void MenuJumble_Click();
+  void MenuRotate_Click();
+  void RotateButton_Click();
+  void MenuSolveString_Click();
+  void MenuGran_Click();
+  void ScrButton_Click();
+  void MenuTwips_Click();
+
+  // Solving, repair and playback.
+  void SubmitButton_Click();
+  void SolveOrRepair();
+  void PlaySolution();
+  void NextButton_Click();
+  void PauseButton_Click();
+  void BackButton_Click();
+  void Timer1_Timer();
+  void ExitButton_Click();
+  void MenuPat_Click(int index);
+  void PlayPattern(const std::string& moves);
+
+  // Runs the repair dialogue for the faults of the last run and makes the
+  // same changes to the stored cube as the user makes to his.
+  void RepairDialogue(const Faults& faults);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildControls();
+  void BuildMenus();
+  void ShowInstruction(const QString& text);
+  // A timed wait: Timer1 runs for `millis`; ends early when `alsoWhen` holds.
+  bool TimedWait(int millis, const std::function<bool()>& alsoWhen = {});
+  // Waits for "&Next -->"; false when the program is ending.
+  bool WaitForNext(bool focus);
+  // Animates and applies one turn as playback shows it (a half turn as two
+  // quarter turns) and redraws.
+  void PlayTurn(int face, int turn);
+  void AnimateAndTurn(int face, int q, int e);
+  // The pause check after a move; false when the program is ending.
+  bool PauseCheck(bool withBack);
+  void ShowProgress(int done, int total);
+  void RepairAnimation(char which, const std::array<int, 3>& flags);
+  void UpdateRotateButton();
+
+  Services& services_;
+  Vars& vars_;
+  std::unique_ptr<PictureFrames> frames_;
+  QWidget* client_ = nullptr;
+  int outerWidthTwips_ = 0;
+  int outerHeightTwips_ = 0;
+  int labelWidth_ = 0;  // ProgressLabel's width, which a full Gage reaches
+};
+
+}  // namespace rotalo::ui

@@ -1,0 +1,185 @@
+// The Animation and Options menus of the main window, the Rotate button and
+// the Granularity panel.
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <optional>
+
+#include "model/jumble.h"
+#include "model/moves.h"
+#include "render/turn_animation.h"
+#include "ui/picture_box.h"
+#include "ui/solve_form.h"
+
+namespace rotalo::ui {
+
+namespace {
+
+constexpr int kMaxBoxPixels = 2000;
+constexpr double kMaxScale = 100000;
+
+// A whole number typed into an input box, spaces around it allowed.
+std::optional<int> WholeNumber(const QString& text) {
+  bool ok = false;
+  const int value = text.trimmed().toInt(&ok);
+  return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+// The number a text starts with, as the Granularity boxes read it.
+std::optional<double> LeadingNumber(const QString& text) {
+  const QString t = text.trimmed();
+  qsizetype end = 0;
+  if (end < t.size() && (t[end] == u'+' || t[end] == u'-')) {
+    ++end;
+  }
+  bool digits = false;
+  while (end < t.size() && t[end].isDigit()) {
+    ++end;
+    digits = true;
+  }
+  if (end < t.size() && t[end] == u'.') {
+    ++end;
+    while (end < t.size() && t[end].isDigit()) {
+      ++end;
+      digits = true;
+    }
+  }
+  if (!digits) {
+    return std::nullopt;
+  }
+  return t.left(end).toDouble();
+}
+
+QString General(double value) {
+  return QString::number(value, 'g', 15);
+}
+
+}  // namespace
+
+void SolveForm::MenuR_Click(int frames) {
+  Draw.FramesPerTurn = frames;
+  for (std::size_t k = 0; k < MenuR.size(); ++k) {
+    MenuR[k]->setChecked(2 * static_cast<int>(k + 1) == frames);
+  }
+}
+
+void SolveForm::MenuP_Click(int index) {
+  static constexpr std::array<int, 6> kMillis{1, 1000, 2000, 3000, 4000, 5000};
+  PauseMillis = kMillis[static_cast<std::size_t>(index)];
+  for (std::size_t k = 0; k < MenuP.size(); ++k) {
+    MenuP[k]->setChecked(static_cast<int>(k) == index);
+  }
+}
+
+void SolveForm::MenuQuickFill_Click() {
+  Buffer& cube = vars_.current();
+  for (int f = 0; f <= 5; ++f) {
+    for (int k = 1; k <= 8; ++k) {
+      cube[static_cast<std::size_t>(8 * f + k)] = static_cast<Int16>(f + 1);
+    }
+  }
+  for (int i = 49; i <= 54; ++i) {
+    cube[static_cast<std::size_t>(i)] = static_cast<Int16>(i - 48);
+  }
+  DrawCube();
+}
+
+void SolveForm::MenuJumble_Click() {
+  services_.Randomize();
+  JumbleCube(vars_, [this] { return services_.Rnd(); });
+  DrawCube();
+  SubmitButton->setFocus();
+}
+
+void SolveForm::MenuRotate_Click() {
+  const bool on = RotateButton->isHidden();
+  RotateButton->setVisible(on);
+  MenuRotate->setChecked(on);
+}
+
+void SolveForm::RotateButton_Click() {
+  const QString title = tr("Rotate");
+  const std::optional<int> face = WholeNumber(services_.InputBox(this, tr("Which side?"), title, QStringLiteral("1")));
+  if (!face || *face < 1 || *face > 6) {
+    services_.MsgBox(this,
+                     tr("Please give the side as a number from 1 to 6.") + QStringLiteral("\n\r\n\r") +
+                         tr("1 is the top, 6 the bottom, and 2, 3, 4, 5 the sides round the cube."),
+                     kExclamation);
+    return;
+  }
+  const std::optional<int> turns = WholeNumber(services_.InputBox(this, tr("Which way?"), title, QStringLiteral("1")));
+  if (!turns || *turns == 0 || *turns < -3 || *turns > 3) {
+    services_.MsgBox(this,
+                     tr("Please give the number of quarter turns from -3 to 3, but not 0.") +
+                         QStringLiteral("\n\r\n\r") +
+                         tr("1 turns the side clockwise, -1 anticlockwise, 2 half way round."),
+                     kExclamation);
+    return;
+  }
+  int q = *turns;
+  const int turn = q;
+  Draw.TurnBusy = 1;
+  AnimateTurn(PC->canvas(), Draw, vars_, *frames_, *face, q, 0);
+  if (services_.Ending()) {
+    return;
+  }
+  TurnFace(vars_, *face, turn);
+  DrawCube();
+}
+
+void SolveForm::MenuSolveString_Click() {
+  services_.MsgBox(this, QString::fromStdString(SolutionText), kOkOnly);
+}
+
+void SolveForm::MenuGran_Click() {
+  const std::array<QLineEdit*, 4> edits{ScrH, ScrW, ScrSH, ScrSW};
+  // The tick always matches whether the panel is shown.
+  const bool visible = !MenuGran->isChecked();
+  if (visible) {
+    ScrH->setText(General(PC->BoxHeight()));
+    ScrW->setText(General(PC->BoxWidth()));
+    ScrSH->setText(General(PC->ScaleHeight()));
+    ScrSW->setText(General(PC->ScaleWidth()));
+  }
+  for (std::size_t k = 0; k < 4; ++k) {
+    edits[k]->setVisible(visible);
+    ScrLabels[k]->setVisible(visible);
+  }
+  ScrButton->setVisible(visible);
+  MenuGran->setChecked(visible);
+}
+
+void SolveForm::ScrButton_Click() {
+  const std::optional<double> height = LeadingNumber(ScrH->text());
+  const std::optional<double> width = LeadingNumber(ScrW->text());
+  const std::optional<double> scaleHeight = LeadingNumber(ScrSH->text());
+  const std::optional<double> scaleWidth = LeadingNumber(ScrSW->text());
+  const auto size = [](const std::optional<double>& v) { return v && *v >= 1 && *v <= kMaxBoxPixels; };
+  const auto scale = [](const std::optional<double>& v) { return v && *v >= 1 && *v <= kMaxScale; };
+  if (!size(height) || !size(width)) {
+    services_.MsgBox(
+        this, tr("H and W are the size of the drawing in pixels: please give numbers from 1 to %1.").arg(kMaxBoxPixels),
+        kExclamation);
+    return;
+  }
+  if (!scale(scaleHeight) || !scale(scaleWidth)) {
+    services_.MsgBox(this,
+                     tr("SH and SW are the drawing units across the drawing: please give numbers from 1 to %1.")
+                         .arg(General(kMaxScale)),
+                     kExclamation);
+    return;
+  }
+  PC->SetBoxSize(static_cast<int>(std::lround(*width)), static_cast<int>(std::lround(*height)));
+  PC->SetBoxScale(*scaleWidth, *scaleHeight);
+  DrawCube();
+}
+
+void SolveForm::MenuTwips_Click() {
+  const auto pair = [](int a, int b) { return QStringLiteral("(%1,%2)").arg(a).arg(b); };
+  services_.MsgBox(this, tr("Twips: ") + pair(services_.TwipsPerPixelX(), services_.TwipsPerPixelY()), kOkOnly);
+  services_.MsgBox(this, tr("Actual: ") + pair(OuterWidthTwips(), OuterHeightTwips()), kOkOnly);
+  services_.MsgBox(this, tr("Scale: ") + pair(centralWidget()->width(), centralWidget()->height()), kOkOnly);
+}
+
+}  // namespace rotalo::ui
