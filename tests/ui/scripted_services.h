@@ -37,6 +37,8 @@ class ScriptedServices final : public Services {
   std::deque<QString> inputAnswers;
   std::deque<float> randoms;  // default: 0.5
   std::function<void(const Message&)> onMessage;
+  std::function<void()> onWait;  // at every pass of every wait
+  int timerFirings = 0;
 
   int screenWidthPixels = 1024;
   int screenHeightPixels = 768;
@@ -89,6 +91,9 @@ class ScriptedServices final : public Services {
 
   bool WaitUntil(const std::function<bool()>& done) override {
     while (!ended && !done()) {
+      if (onWait) {
+        onWait();
+      }
       QCoreApplication::processEvents();
       if (done()) {
         break;
@@ -98,6 +103,7 @@ class ScriptedServices final : public Services {
       }
       if (Timer* timer = RunningTimer()) {
         timer->enabled = false;
+        ++timerFirings;
         timer->tick();
         continue;
       }
