@@ -1,6 +1,7 @@
 #include "ui/colours_form.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -42,11 +43,10 @@ ColoursForm::ColoursForm(Services& services, Vars& vars, QWidget* parent)
   for (int i = 1; i <= 10; ++i) {
     const PaletteColour& colour = kPalette[static_cast<std::size_t>(i - 1)];
     auto* box = new QCheckBox(QString::fromUtf8(colour.name.data(), static_cast<qsizetype>(colour.name.size())), this);
-    box->setAutoFillBackground(true);
-    QPalette p = box->palette();
-    p.setColor(QPalette::Window, QtCanvas::ToQColor(colour.value));
-    p.setColor(QPalette::WindowText, colour.lightText ? Qt::white : Qt::black);
-    box->setPalette(p);
+    // The box shows its colour behind the caption, in a text colour that
+    // reads on it.
+    box->setStyleSheet(QStringLiteral("QCheckBox { background-color: %1; color: %2; padding-left: 2px; }")
+                           .arg(QtCanvas::ToQColor(colour.value).name(), colour.lightText ? "white" : "black"));
     box->setChecked(colour.tickedAtStart);
     connect(box, &QCheckBox::toggled, this, [this, i] { Check1_Click(i); });
     Check1[static_cast<std::size_t>(i)] = box;
@@ -117,9 +117,17 @@ void ColoursForm::Command1_Click() {
   }
   vars_.FaceColourName[0] = "Unknown";
   vars_.FaceColourValue[0] = kUncolouredValue;
+  movingOn_ = true;
   close();
   if (onNext) {
     onNext();
+  }
+}
+
+void ColoursForm::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (!movingOn_) {
+    services_.EndProgram();
   }
 }
 

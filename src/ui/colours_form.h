@@ -39,7 +39,12 @@ class ColoursForm : public QWidget {
   void Check1_Click(int index);
   void Command1_Click();
 
+ protected:
+  // Closing this window by its frame ends the program.
+  void closeEvent(QCloseEvent* event) override;
+
  private:
+  bool movingOn_ = false;  // closed by the program to open the next window
   Services& services_;
   Vars& vars_;
   int outerWidthTwips_ = 0;

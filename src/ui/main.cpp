@@ -10,6 +10,9 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Rotalo"));
   QApplication::setApplicationVersion(QStringLiteral("2.2.5"));
   QApplication::setDesktopFileName(QStringLiteral("rotalo"));
+  // The program ends through its own Quit and Exit and the windows' close
+  // boxes, not when one window closes to open the next.
+  QApplication::setQuitOnLastWindowClosed(false);
   rotalo::ui::InstallFontSubstitutes();
 
   rotalo::ui::QtServices services;

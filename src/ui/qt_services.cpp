@@ -171,9 +171,39 @@ int QtServices::ScreenHeightTwips() const {
   return Screen() ? Screen()->size().height() * TwipsPerPixelY() : 0;
 }
 
+namespace {
+
+// Sleeps until the window is on screen, for a second at the most.
+void WaitUntilExposed(QWindow* window) {
+  if (window == nullptr || window->isExposed()) {
+    return;
+  }
+  QEventLoop loop;
+  struct Watcher final : QObject {
+    Watcher(QWindow* w, QEventLoop& l) : window(w), loop(l) {}
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+      if (event->type() == QEvent::Expose && window->isExposed()) {
+        loop.quit();
+      }
+      return false;
+    }
+    QWindow* window;
+    QEventLoop& loop;
+  } watcher(window, loop);
+  window->installEventFilter(&watcher);
+  QTimer::singleShot(1000, &loop, &QEventLoop::quit);
+  loop.exec(QEventLoop::ExcludeUserInputEvents);
+  window->removeEventFilter(&watcher);
+}
+
+}  // namespace
+
 Colour QtServices::PixelColour(QWidget* window, int x, int y) {
   // The screen as displayed, where the platform lets a program read it;
-  // otherwise the window as drawn.
+  // otherwise the window as drawn. The window must be on the screen and
+  // painted first.
+  WaitUntilExposed(window->windowHandle());
+  window->repaint();
   QImage image;
   if (QScreen* screen = window->screen(); screen && window->windowHandle()) {
     image = screen->grabWindow(window->winId(), x, y, 1, 1).toImage();

@@ -1,5 +1,6 @@
 #include "ui/splash_form.h"
 
+#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -107,6 +108,7 @@ bool SplashForm::Form_Load() {
 }
 
 void SplashForm::SplashContinueButton_Click() {
+  movingOn_ = true;
   close();
   if (onContinue) {
     onContinue();
@@ -115,6 +117,13 @@ void SplashForm::SplashContinueButton_Click() {
 
 void SplashForm::QuitButton_Click() {
   services_.EndProgram();
+}
+
+void SplashForm::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (!movingOn_) {
+    services_.EndProgram();
+  }
 }
 
 }  // namespace rotalo::ui

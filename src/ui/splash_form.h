@@ -41,7 +41,12 @@ class SplashForm : public QWidget {
   void SplashContinueButton_Click();
   void QuitButton_Click();
 
+ protected:
+  // Closing this window by its frame ends the program.
+  void closeEvent(QCloseEvent* event) override;
+
  private:
+  bool movingOn_ = false;  // closed by the program to open the next window
   Services& services_;
   int outerWidthTwips_ = 0;
   int outerHeightTwips_ = 0;
