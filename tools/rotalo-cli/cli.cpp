@@ -77,11 +77,6 @@ is printed for that cube).
 
 constexpr std::array<int, 6> kDefaultColours{0, 1, 2, 3, 4, 5};
 
-// A usage or input error, with the one-line message for standard error.
-struct Error {
-  std::string message;
-};
-
 // Output goes out in large pieces.
 class Output {
  public:
@@ -109,13 +104,6 @@ class Output {
   std::string text_;
 };
 
-std::optional<Error> ParseCube(std::string_view text, Buffer& cube) {
-  if (auto problem = ParseCubeText(text, cube)) {
-    return Error{*problem};
-  }
-  return std::nullopt;
-}
-
 bool SameName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) {
     return false;
@@ -129,7 +117,7 @@ bool SameName(std::string_view a, std::string_view b) {
   return true;
 }
 
-std::optional<Error> ParseColours(std::string_view text, std::array<int, 6>& indices) {
+std::optional<std::string> ParseColours(std::string_view text, std::array<int, 6>& indices) {
   std::vector<std::string_view> names;
   std::size_t at = 0;
   while (true) {
@@ -141,7 +129,7 @@ std::optional<Error> ParseColours(std::string_view text, std::array<int, 6>& ind
     at = comma + 1;
   }
   if (names.size() != 6) {
-    return Error{"--colours needs six colour names separated by commas, not " + std::to_string(names.size())};
+    return "--colours needs six colour names separated by commas, not " + std::to_string(names.size());
   }
   for (std::size_t c = 0; c < 6; ++c) {
     int found = -1;
@@ -151,13 +139,13 @@ std::optional<Error> ParseColours(std::string_view text, std::array<int, 6>& ind
       }
     }
     if (found < 0) {
-      return Error{"unknown colour name \"" + Printable(names[c]) +
-                   "\" (the colours are Orange, Yellow, Green, White, Blue, Red, Black, Brown, Purple, Light Blue)"};
+      return "unknown colour name \"" + Printable(names[c]) +
+             "\" (the colours are Orange, Yellow, Green, White, Blue, Red, Black, Brown, Purple, Light Blue)";
     }
     for (std::size_t earlier = 0; earlier < c; ++earlier) {
       if (indices[earlier] == found) {
-        return Error{"colour \"" + std::string(kPalette[static_cast<std::size_t>(found)].name) +
-                     "\" is named twice in --colours"};
+        return "colour \"" + std::string(kPalette[static_cast<std::size_t>(found)].name) +
+               "\" is named twice in --colours";
       }
     }
     indices[c] = found;
@@ -165,10 +153,10 @@ std::optional<Error> ParseColours(std::string_view text, std::array<int, 6>& ind
   return std::nullopt;
 }
 
-std::optional<Error> ParseTokens(std::string_view text, std::vector<TurnRequest>& turns) {
+std::optional<std::string> ParseTokens(std::string_view text, std::vector<TurnRequest>& turns) {
   std::string error;
   if (!ParseTurnList(text, turns, error)) {
-    return Error{Printable(error)};
+    return Printable(error);
   }
   return std::nullopt;
 }
@@ -177,12 +165,6 @@ void AppendInt(std::string& out, int value) {
   char digits[16];
   const auto result = std::to_chars(digits, digits + sizeof digits, value);
   out.append(digits, result.ptr);
-}
-
-void AppendDigits(std::string& out, const Buffer& cube) {
-  for (int i = 1; i <= kFacelets; ++i) {
-    out += static_cast<char>('0' + cube[i]);
-  }
 }
 
 // The remaining arguments joined by single spaces, for TOKENS given either
@@ -240,7 +222,7 @@ class Solver {
       out += '\n';
       if (r < report.repaired.size()) {
         out += "repaired: ";
-        AppendDigits(out, report.repaired[r]);
+        AppendCubeDigits(out, report.repaired[r]);
         out += '\n';
       }
     }
@@ -269,14 +251,14 @@ class Solver {
   Vars vars_;
 };
 
-std::optional<Error> ParseColourOption(std::span<const std::string_view>& args, std::array<int, 6>& colours) {
+std::optional<std::string> ParseColourOption(std::span<const std::string_view>& args, std::array<int, 6>& colours) {
   if (args.empty()) {
     return std::nullopt;
   }
   constexpr std::string_view kOption = "--colours";
   if (args[0] == kOption) {
     if (args.size() < 2) {
-      return Error{"--colours needs a list of six colour names"};
+      return "--colours needs a list of six colour names";
     }
     auto error = ParseColours(args[1], colours);
     args = args.subspan(2);
@@ -290,20 +272,14 @@ std::optional<Error> ParseColourOption(std::span<const std::string_view>& args, 
   return std::nullopt;
 }
 
-int Fail(const Io& io, const Error& error) {
-  io.writeErr("rotalo-cli: " + error.message + "\n");
-  return kExitUsage;
-}
-
 int Usage(const Io& io, std::string_view what) {
-  io.writeErr("rotalo-cli: " + std::string(what) + "\n(rotalo-cli --help tells how to use it)\n");
-  return kExitUsage;
+  return Fail(io, std::string(what) + "\n(rotalo-cli --help tells how to use it)");
 }
 
 int SolveBatch(const std::array<int, 6>& colours, const Io& io) {
   std::string input;
   if (!io.readInput || !io.readInput(input)) {
-    return Fail(io, Error{"could not read standard input"});
+    return Fail(io, "could not read standard input");
   }
   Solver solver(colours);
   Output output(io);
@@ -327,8 +303,8 @@ int SolveBatch(const std::array<int, 6>& colours, const Io& io) {
     if (line.empty()) {
       continue;
     }
-    if (auto error = ParseCube(line, cube)) {
-      io.writeErr("rotalo-cli: line " + std::to_string(lineNumber) + ": " + error->message + "\n");
+    if (auto error = ParseCubeText(line, cube)) {
+      io.writeErr("rotalo-cli: line " + std::to_string(lineNumber) + ": " + *error + "\n");
       anyMalformed = true;
       continue;
     }
@@ -376,7 +352,7 @@ int SolveCommand(std::span<const std::string_view> args, bool checkOnly, const I
     if (args.size() > 1) {
       return Usage(io, std::string(command) + " takes one CUBE");
     }
-    if (auto error = ParseCube(args[0], cube)) {
+    if (auto error = ParseCubeText(args[0], cube)) {
       return Fail(io, *error);
     }
   }
@@ -392,7 +368,7 @@ int ApplyCommand(std::span<const std::string_view> args, const Io& io) {
     return Usage(io, "apply needs a CUBE and TOKENS");
   }
   Vars vars;
-  if (auto error = ParseCube(args[0], vars.Facelet[0])) {
+  if (auto error = ParseCubeText(args[0], vars.Facelet[0])) {
     return Fail(io, *error);
   }
   std::vector<TurnRequest> turns;
@@ -403,7 +379,7 @@ int ApplyCommand(std::span<const std::string_view> args, const Io& io) {
     TurnFace(vars, turn.face, turn.turn);
   }
   std::string out;
-  AppendDigits(out, vars.current());
+  AppendCubeDigits(out, vars.current());
   out += '\n';
   io.writeOut(out);
   return kExitOk;
@@ -414,20 +390,20 @@ int RotateCommand(std::span<const std::string_view> args, const Io& io) {
     return Usage(io, "rotate needs a CUBE, an AXIS (1, 4 or 5) and Q (1, -1 or 3)");
   }
   Vars vars;
-  if (auto error = ParseCube(args[0], vars.Facelet[0])) {
+  if (auto error = ParseCubeText(args[0], vars.Facelet[0])) {
     return Fail(io, *error);
   }
   if (args[1] != "1" && args[1] != "4" && args[1] != "5") {
-    return Fail(io, Error{"AXIS \"" + Printable(args[1]) + "\" is not 1, 4 or 5"});
+    return Fail(io, "AXIS \"" + Printable(args[1]) + "\" is not 1, 4 or 5");
   }
   if (args[2] != "1" && args[2] != "-1" && args[2] != "3") {
-    return Fail(io, Error{"Q \"" + Printable(args[2]) + "\" is not 1, -1 or 3"});
+    return Fail(io, "Q \"" + Printable(args[2]) + "\" is not 1, -1 or 3");
   }
   const int axis = args[1][0] - '0';
   const int q = args[2] == "1" ? 1 : -1;
   RotateCubeState(vars, axis, q);
   std::string out;
-  AppendDigits(out, vars.current());
+  AppendCubeDigits(out, vars.current());
   out += '\n';
   io.writeOut(out);
   return kExitOk;
@@ -437,6 +413,11 @@ int RotateCommand(std::span<const std::string_view> args, const Io& io) {
 
 std::string_view HelpText() {
   return kHelp;
+}
+
+int Fail(const Io& io, std::string_view message) {
+  io.writeErr("rotalo-cli: " + std::string(message) + "\n");
+  return kExitUsage;
 }
 
 int Run(std::span<const std::string_view> args, const Io& io) {

@@ -24,4 +24,7 @@ int Run(std::span<const std::string_view> args, const Io& io);
 
 std::string_view HelpText();
 
+// Says "rotalo-cli: <message>" on standard error; returns kExitUsage.
+int Fail(const Io& io, std::string_view message);
+
 }  // namespace rotalo::cli
