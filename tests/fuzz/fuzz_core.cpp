@@ -63,10 +63,7 @@ void FuzzCommandLine(std::string_view data) {
     return;  // it writes files
   }
   cli::Io io;
-  io.readInput = [&](std::string& text) {
-    text = input;
-    return true;
-  };
+  io.read = cli::TextInput(input, 1 + input.size() % 7);  // lines cut across reads
   io.writeOut = [](std::string_view) {};
   io.writeErr = [](std::string_view) {};
   const int status = cli::Run(args, io);

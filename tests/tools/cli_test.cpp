@@ -21,10 +21,7 @@ struct Result {
 Result RunWith(std::vector<std::string_view> args, std::string input = "") {
   Result result;
   Io io;
-  io.readInput = [&](std::string& text) {
-    text = input;
-    return true;
-  };
+  io.read = TextInput(std::move(input), 7);  // lines arrive cut across reads
   io.writeOut = [&](std::string_view s) { result.out += s; };
   io.writeErr = [&](std::string_view s) { result.err += s; };
   result.status = Run(args, io);

@@ -1,7 +1,9 @@
 #include "cli.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -77,7 +79,7 @@ is printed for that cube).
 
 constexpr std::array<int, 6> kDefaultColours{0, 1, 2, 3, 4, 5};
 
-// Output goes out in large pieces.
+// Output goes out in large pieces, and whenever the input makes us wait.
 class Output {
  public:
   explicit Output(const Io& io) : io_(io) { text_.reserve(kFlushAt + 4096); }
@@ -102,6 +104,84 @@ class Output {
   static constexpr std::size_t kFlushAt = 1 << 16;
   const Io& io_;
   std::string text_;
+};
+
+// Standard input line by line as it arrives, in memory of a fixed size.
+class LineReader {
+ public:
+  LineReader(const Io& io, Output& output) : io_(io), output_(output), buffer_(1 << 16) {}
+
+  // The next line without its "\n" or "\r\n", and its length; a line longer
+  // than kKept keeps only its first kKept characters. False at the end of the
+  // input or on a read error.
+  bool Next(std::string_view& line, std::size_t& length) {
+    kept_.clear();
+    std::size_t total = 0;
+    char last = 0;
+    while (true) {
+      if (at_ == end_) {
+        if (ended_) {
+          if (total == 0 || failed_) {
+            return false;
+          }
+          break;  // a last line without "\n"
+        }
+        Fill();
+        continue;
+      }
+      const char* start = buffer_.data() + at_;
+      const auto* newline = static_cast<const char*>(std::memchr(start, '\n', end_ - at_));
+      const std::size_t count = newline != nullptr ? static_cast<std::size_t>(newline - start) : end_ - at_;
+      at_ += count + (newline != nullptr ? 1 : 0);
+      if (newline != nullptr && total == 0) {  // the whole line lies in the buffer
+        line = {start, count};
+        length = count;
+        return TrimReturn(line, length, count > 0 ? start[count - 1] : 0);
+      }
+      kept_.append(start, std::min(count, kKept - kept_.size()));
+      total += count;
+      last = count > 0 ? start[count - 1] : last;
+      if (newline != nullptr) {
+        break;
+      }
+    }
+    line = kept_;
+    length = total;
+    return TrimReturn(line, length, last);
+  }
+
+  bool failed() const { return failed_; }
+
+ private:
+  static constexpr std::size_t kKept = 64;
+
+  static bool TrimReturn(std::string_view& line, std::size_t& length, char last) {
+    if (last == '\r') {
+      --length;
+      line = line.substr(0, std::min(line.size(), length));
+    }
+    return true;
+  }
+
+  void Fill() {
+    if (io_.inputReady && !io_.inputReady()) {
+      output_.Flush();  // someone may be waiting for the answers so far
+    }
+    const long n = io_.read(buffer_.data(), buffer_.size());
+    at_ = 0;
+    end_ = n > 0 ? static_cast<std::size_t>(n) : 0;
+    ended_ = n <= 0;
+    failed_ = n < 0;
+  }
+
+  const Io& io_;
+  Output& output_;
+  std::vector<char> buffer_;
+  std::size_t at_ = 0;
+  std::size_t end_ = 0;
+  bool ended_ = false;
+  bool failed_ = false;
+  std::string kept_;  // the start of a line that reaches past the buffer
 };
 
 bool SameName(std::string_view a, std::string_view b) {
@@ -276,34 +356,24 @@ int Usage(const Io& io, std::string_view what) {
   return Fail(io, std::string(what) + "\n(rotalo-cli --help tells how to use it)");
 }
 
+// solve -: a filter that answers each line as it comes.
 int SolveBatch(const std::array<int, 6>& colours, const Io& io) {
-  std::string input;
-  if (!io.readInput || !io.readInput(input)) {
-    return Fail(io, "could not read standard input");
-  }
   Solver solver(colours);
   Output output(io);
+  LineReader reader(io, output);
   bool anyRejected = false;
   bool anyMalformed = false;
   bool first = true;
   Buffer cube{};
-  std::size_t at = 0;
   int lineNumber = 0;
-  while (at < input.size()) {
-    std::size_t end = input.find('\n', at);
-    if (end == std::string::npos) {
-      end = input.size();
-    }
-    std::string_view line(input.data() + at, end - at);
-    at = end + 1;
+  std::string_view line;
+  std::size_t length = 0;
+  while (reader.Next(line, length)) {
     ++lineNumber;
-    if (!line.empty() && line.back() == '\r') {
-      line.remove_suffix(1);
-    }
-    if (line.empty()) {
+    if (length == 0) {
       continue;
     }
-    if (auto error = ParseCubeText(line, cube)) {
+    if (auto error = ParseCubeText(line, length, cube)) {
       io.writeErr("rotalo-cli: line " + std::to_string(lineNumber) + ": " + *error + "\n");
       anyMalformed = true;
       continue;
@@ -314,6 +384,10 @@ int SolveBatch(const std::array<int, 6>& colours, const Io& io) {
     first = false;
     anyRejected |= !solver.CheckAndSolve(cube, false, output.text());
     output.MaybeFlush();
+  }
+  if (reader.failed()) {
+    output.Flush();
+    return Fail(io, "could not read standard input");
   }
   if (anyMalformed) {
     return kExitUsage;
@@ -413,6 +487,15 @@ int RotateCommand(std::span<const std::string_view> args, const Io& io) {
 
 std::string_view HelpText() {
   return kHelp;
+}
+
+std::function<long(char*, std::size_t)> TextInput(std::string text, std::size_t chunk) {
+  return [text = std::move(text), chunk, at = std::size_t{0}](char* buffer, std::size_t size) mutable {
+    const std::size_t n = std::min({size, chunk, text.size() - at});
+    std::memcpy(buffer, text.data() + at, n);
+    at += n;
+    return static_cast<long>(n);
+  };
 }
 
 int Fail(const Io& io, std::string_view message) {
