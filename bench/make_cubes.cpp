@@ -25,9 +25,7 @@ int main(int argc, char** argv) {
     for (int k = 0; k < 40; ++k) {
       rotalo::TurnFace(vars, face(rng), turn(rng));
     }
-    for (int i = 1; i <= rotalo::kFacelets; ++i) {
-      out += static_cast<char>('0' + vars.current()[i]);
-    }
+    rotalo::AppendCubeDigits(out, vars.current());
     out += '\n';
   }
   std::fwrite(out.data(), 1, out.size(), stdout);

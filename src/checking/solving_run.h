@@ -52,8 +52,9 @@ inline constexpr int kMaxSolvingRuns = 4;
 
 // Runs the stages, repairing through `host` after every run with a fault,
 // until a run reports none. Each run empties MoveString, runs the stages with
-// drawing off, and copies buffer 0 back into the current buffer. MoveString then holds that run's solution and the
-// current buffer the position it starts from.
+// drawing off, and copies buffer 0 back into the current buffer. MoveString
+// then holds that run's solution and the current buffer the position it
+// starts from.
 SolveReport SolveOrRepair(Vars& vars, SolveHost& host);
 SolveReport SolveOrRepair(Vars& vars);
 

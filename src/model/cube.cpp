@@ -70,4 +70,10 @@ void CopyBuffer(Vars& vars, int from, int to) {
   vars.Facelet[to] = vars.Facelet[from];
 }
 
+void AppendCubeDigits(std::string& out, const Buffer& cube) {
+  for (int i = 1; i <= kFacelets; ++i) {
+    out += static_cast<char>('0' + cube[i]);
+  }
+}
+
 }  // namespace rotalo

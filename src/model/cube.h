@@ -106,4 +106,17 @@ bool IsSolved(const Buffer& buffer);
 // Copies buffer `from` into buffer `to`.
 void CopyBuffer(Vars& vars, int from, int to);
 
+// Copies the current position into the other working buffer (1 or 2) and
+// makes that one current, so a change of position never writes buffer 0 and
+// the position just left stays in its buffer. Returns that previous position.
+inline const Buffer& NextWorkingBuffer(Vars& vars) {
+  const Buffer& left = vars.Facelet[vars.CurBuffer];
+  vars.CurBuffer = static_cast<Int16>(vars.CurBuffer % 2 + 1);
+  vars.Facelet[vars.CurBuffer] = left;
+  return left;
+}
+
+// Appends the 54 values of a cube as digits, facelet 1 first (values 0..9).
+void AppendCubeDigits(std::string& out, const Buffer& cube);
+
 }  // namespace rotalo

@@ -8,24 +8,20 @@ void TurnFace(Vars& vars, int face, int turns) {
   if (face < 1 || face > 6) {
     return;
   }
-  const int nb = vars.CurBuffer % 2 + 1;
   int t = turns % 4;
   if (t < 0) {
     t += 4;
   }
   if (vars.RecordMoves == 1) {
-    const char token[3] = {static_cast<char>('0' + face), static_cast<char>('0' + t), ' '};
-    vars.MoveString.append(token, 3);
+    AppendToken(vars.MoveString, face, t);
   }
   // Copy the whole cube, then move the twenty facelets the turn changes.
-  const Buffer& from = vars.Facelet[vars.CurBuffer];
-  Buffer& to = vars.Facelet[nb];
-  to = from;
+  const Buffer& from = NextWorkingBuffer(vars);
+  Buffer& to = vars.current();
   const tables::TurnMoves& changes = tables::kTurnMoves[face][t];
   for (int n = 0; n < changes.count; ++n) {
     to[changes.moves[n][0]] = from[changes.moves[n][1]];
   }
-  vars.CurBuffer = static_cast<Int16>(nb);
 }
 
 Int16 Locate(const Vars& vars, int home) {
@@ -55,15 +51,6 @@ Int16 Locate(const Vars& vars, int home) {
   return -1;
 }
 
-namespace {
-
-// The numeric value of a one-character string: a digit's value, 0 otherwise.
-int DigitValue(char c) {
-  return (c >= '0' && c <= '9') ? c - '0' : 0;
-}
-
-}  // namespace
-
 Token TokenAt(std::string_view moves, int k) {
   Token token;
   const std::size_t at = 3 * static_cast<std::size_t>(k - 1);
@@ -74,12 +61,6 @@ Token TokenAt(std::string_view moves, int k) {
   token.face = DigitValue(moves[at]);
   token.turn = DigitValue(moves[at + 1]);
   return token;
-}
-
-void AppendToken(std::string& moves, int face, int turn) {
-  moves += static_cast<char>('0' + face);
-  moves += static_cast<char>('0' + turn);
-  moves += ' ';
 }
 
 void ApplyMoveString(Vars& vars, std::string_view moves) {

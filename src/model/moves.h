@@ -1,6 +1,7 @@
 // Face turns, the move string and the piece search.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,12 +22,32 @@ void TurnFace(Vars& vars, int face, int turns);
 // form); -1 when no piece carries them.
 Int16 Locate(const Vars& vars, int home);
 
+// A turn count with 3 (three quarters clockwise) read as -1 (one quarter
+// anticlockwise), as the animations and the whole-cube rotation take it.
+inline int SignedTurn(int q) {
+  return q == 3 ? -1 : q;
+}
+
+// The characters of move strings: a face or turn digit is read by its
+// numeric value (anything else as 0); a token is the face digit, the turn
+// digit and a space; a marker token starts with the letter A or B.
+inline int DigitValue(char c) {
+  return (c >= '0' && c <= '9') ? c - '0' : 0;
+}
+using TokenText = std::array<char, 3>;
+inline TokenText MakeToken(int face, int turn) {
+  return {static_cast<char>('0' + face), static_cast<char>('0' + turn), ' '};
+}
+inline bool IsMarker(char first) {
+  return first == 'A' || first == 'B';
+}
+
 // One three-character token of a move string.
 struct Token {
   int face = 0;  // 1..6 for a turn, 0 for a marker
   int turn = 0;  // the turn digit
   char first = ' ';
-  bool IsMarker() const { return first == 'A' || first == 'B'; }
+  bool IsMarker() const { return rotalo::IsMarker(first); }
 };
 
 // Token k (1-based) of a move string, read the way the program reads it:
@@ -37,7 +58,9 @@ inline int TokenCount(std::string_view moves) {
 }
 
 // Appends the token for face f and turn digit t.
-void AppendToken(std::string& moves, int face, int turn);
+inline void AppendToken(std::string& moves, int face, int turn) {
+  moves.append(MakeToken(face, turn).data(), 3);
+}
 
 // Applies every face token of a move string with TurnFace, skipping markers.
 void ApplyMoveString(Vars& vars, std::string_view moves);

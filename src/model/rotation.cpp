@@ -36,9 +36,7 @@ Int16 OppositeFace(int face) {
 }
 
 bool RotateCubeState(Vars& vars, int axis, int q) {
-  if (q == 3) {
-    q = -1;
-  }
+  q = SignedTurn(q);
   const Cycles* cycles = MiddleCycles(axis);
   if (cycles == nullptr || (q != 1 && q != -1)) {
     return false;
@@ -46,17 +44,14 @@ bool RotateCubeState(Vars& vars, int axis, int q) {
   TurnFace(vars, axis, q);
   TurnFace(vars, OppositeFace(axis), q + 2);
 
-  const int nb = vars.CurBuffer % 2 + 1;
-  const Buffer& from = vars.Facelet[vars.CurBuffer];
-  Buffer& to = vars.Facelet[nb];
-  to = from;
+  const Buffer& from = NextWorkingBuffer(vars);
+  Buffer& to = vars.current();
   for (const auto& cycle : *cycles) {
     for (int n = 0; n < 4; ++n) {
       const int next = (n + (q == 1 ? 1 : 3)) % 4;
       to[cycle[next]] = from[cycle[n]];
     }
   }
-  vars.CurBuffer = static_cast<Int16>(nb);
   return true;
 }
 

@@ -1,6 +1,5 @@
 #include "playback/simplify.h"
 
-#include <array>
 #include <vector>
 
 #include "model/moves.h"
@@ -9,23 +8,9 @@ namespace rotalo {
 
 namespace {
 
-using Raw = std::array<char, 3>;  // one token as written
-
-int DigitValue(char c) {
-  return (c >= '0' && c <= '9') ? c - '0' : 0;
-}
-
-Raw Rebuilt(int face, int turn) {
-  return {static_cast<char>('0' + face), static_cast<char>('0' + turn), ' '};
-}
-
-bool IsMarker(const Raw& token) {
-  return token[0] == 'A' || token[0] == 'B';
-}
-
 // One pass: neighbouring turns of one face are merged in pairs that do not
 // overlap; returns whether anything changed.
-bool MergePass(const std::vector<Raw>& moves, std::vector<Raw>& out) {
+bool MergePass(const std::vector<TokenText>& moves, std::vector<TokenText>& out) {
   out.clear();
   const std::size_t count = moves.size();
   bool changed = false;
@@ -35,23 +20,23 @@ bool MergePass(const std::vector<Raw>& moves, std::vector<Raw>& out) {
       skip = false;  // merged into the token before it
       continue;
     }
-    const Raw& here = moves[k];
-    if (IsMarker(here)) {
+    const TokenText& here = moves[k];
+    if (IsMarker(here[0])) {
       out.push_back(here);
       continue;
     }
     const int face = DigitValue(here[0]);
     const int turn = DigitValue(here[1]);
-    const Raw& next = moves[k + 1];
+    const TokenText& next = moves[k + 1];
     if (DigitValue(next[0]) == face) {
       const int sum = (turn + DigitValue(next[1])) % 4;
       if (sum != 0) {
-        out.push_back(Rebuilt(face, sum));
+        out.push_back(MakeToken(face, sum));
       }
       changed = true;
       skip = true;
     } else {
-      out.push_back(Rebuilt(face, turn));
+      out.push_back(MakeToken(face, turn));
     }
   }
   if (!skip && count > 0) {
@@ -65,7 +50,7 @@ bool MergePass(const std::vector<Raw>& moves, std::vector<Raw>& out) {
 Simplified SimplifySolution(const std::string& recorded) {
   // Turns of nothing go first; markers pass, their second character being
   // a letter.
-  std::vector<Raw> moves;
+  std::vector<TokenText> moves;
   moves.reserve(recorded.size() / 3);
   const int recordedCount = TokenCount(recorded);
   for (int k = 0; k < recordedCount; ++k) {
@@ -75,7 +60,7 @@ Simplified SimplifySolution(const std::string& recorded) {
     }
   }
   // Then passes until one changes nothing; three tokens or fewer are left.
-  std::vector<Raw> next;
+  std::vector<TokenText> next;
   next.reserve(moves.size());
   while (moves.size() > 3 && MergePass(moves, next)) {
     moves.swap(next);
@@ -86,7 +71,7 @@ Simplified SimplifySolution(const std::string& recorded) {
 
   Simplified result;
   result.SolutionText.reserve(3 * moves.size());
-  for (const Raw& token : moves) {
+  for (const TokenText& token : moves) {
     result.SolutionText.append(token.data(), 3);
   }
   result.MoveCount = static_cast<int>(moves.size());

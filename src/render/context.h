@@ -19,6 +19,9 @@ struct DrawContext {
   int FramesPerTurn = 6;  // animation steps per quarter turn
   int TurnBusy = 0;       // set by callers before AnimateTurn, cleared by it
   int CubeVisible = 1;    // DrawCube draws the cube only while this is 1
+
+  // FramesPerTurn as the animations use it: at least one step.
+  int StepsPerTurn() const { return FramesPerTurn > 0 ? FramesPerTurn : 1; }
 };
 
 // The program's value of pi in all drawing.

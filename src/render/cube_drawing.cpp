@@ -13,7 +13,7 @@ constexpr double kEdge = 30;                         // a sticker edge in drawin
 constexpr double kHalf = 15;                         // half of it
 const double kW = (kEdge / 2) * std::pow(3.0, 0.5);  // 25.98: the width of a half step
 
-int Int(double v) {
+int Floor(double v) {
   return static_cast<int>(std::floor(v));
 }
 
@@ -27,7 +27,7 @@ Reference ReferenceCorner(const DrawContext& context, const ModelPoint& cell) {
 }
 
 void VerticalLine(Canvas& canvas, double x, double y1, double y2) {
-  canvas.Line(Int(x), Int(y1), Int(x), Int(y2));
+  canvas.Line(Floor(x), Floor(y1), Floor(x), Floor(y2));
 }
 
 void FillSticker(Canvas& canvas, int face, Reference v) {
@@ -79,7 +79,7 @@ void OutlineFace(Canvas& canvas, const DrawContext& context, int face) {
       const double ys[4] = {y0, y0 + e.ay, y0 + e.ay + e.by, y0 + e.by};
       for (int s = 0; s < 4; ++s) {
         const int n = (s + 1) % 4;
-        canvas.Line(Int(xs[s]), Int(ys[s]), Int(xs[n]), Int(ys[n]));
+        canvas.Line(Floor(xs[s]), Floor(ys[s]), Floor(xs[n]), Floor(ys[n]));
       }
     }
   }

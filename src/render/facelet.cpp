@@ -8,7 +8,7 @@ namespace {
 
 constexpr Colour kBlack = 0;
 
-// Int(a / b) for b > 0: the greatest integer not above the quotient.
+// floor(a / b) for b > 0: the greatest integer not above the quotient.
 int FloorDiv(long long a, long long b) {
   const long long q = a / b;
   return static_cast<int>((a % b != 0 && a < 0) ? q - 1 : q);

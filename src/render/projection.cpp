@@ -23,7 +23,8 @@ DrawPoint Project(const DrawContext& context, const ModelPoint& p) {
   const double x = std::floor(static_cast<double>(across) * context.DrawScale + context.OriginX);
   const double y = std::floor((static_cast<double>(p.y) - (static_cast<double>(p.x) + p.z) * 0.5) * context.DrawScale +
                               context.OriginY);
-  // The drawing y is held as a 2-byte integer; the cube stays far inside it.
+  // A point far off the area is clamped: y into -32768..32767, x into
+  // +-1e9, so both still make whole numbers. The cube stays far inside.
   const auto clamp = [](double v, double low, double high) { return v < low ? low : (v > high ? high : v); };
   return {static_cast<int>(clamp(x, -1e9, 1e9)), static_cast<int>(clamp(y, -32768.0, 32767.0))};
 }

@@ -22,7 +22,7 @@ struct DrawPoint {
   friend bool operator==(const DrawPoint&, const DrawPoint&) = default;
 };
 
-// Int() of the drawing coordinates, towards minus infinity. The horizontal
+// The drawing coordinates rounded down (the floor, also for negative values). The horizontal
 // product (x - z) * Root3 / 2 is cut to single precision first.
 DrawPoint Project(const DrawContext& context, const ModelPoint& p);
 

@@ -12,10 +12,7 @@ void DrawRepairPicture(Canvas& canvas, const DrawContext& context, const Vars& v
     canvas.SetPenColour(0);
     return;
   }
-  int n = context.FramesPerTurn > 0 ? context.FramesPerTurn : 1;
-  if (a == 2) {
-    n = 1;
-  }
+  const int n = a == 2 ? 1 : context.StepsPerTurn();
   const int s = a > 0 ? 1 : -1;
   const int last = n * a;
   for (int i = a; s > 0 ? i <= last : i >= last; i += s) {

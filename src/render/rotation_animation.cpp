@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "model/moves.h"
 #include "model/rotation.h"
 #include "render/cube_drawing.h"
 #include "render/projection.h"
@@ -27,13 +28,11 @@ std::array<int, 4> FacesDrawn(int axis, int q) {
 }  // namespace
 
 void AnimateRotation(Canvas& canvas, const DrawContext& context, Vars& vars, FrameHost& host, int axis, int& q) {
-  if (q == 3) {
-    q = -1;
-  }
+  q = SignedTurn(q);
   if ((axis != 1 && axis != 4 && axis != 5) || (q != 1 && q != -1)) {
     return;
   }
-  const int n = context.FramesPerTurn > 0 ? context.FramesPerTurn : 1;
+  const int n = context.StepsPerTurn();
   for (int i = q; q > 0 ? i <= (n - 1) * q : i >= (n - 1) * q; i += q) {
     canvas.Clear();
     const float phi = static_cast<float>((kPi / 2) * i / n);

@@ -8,9 +8,10 @@
 namespace rotalo {
 
 // axis 1, 4 or 5 (anything else does nothing at all); q +1 or -1 (3 is taken
-// as -1 and written back), the sense in which that face turns clockwise. FramesPerTurn - 1
-// frames, then the stored cube is rotated (its two outer layers with
-// TurnFace, so recorded while RecordMoves is 1) and DrawCube shows it.
+// as -1 and written back), the sense in which that face turns clockwise.
+// FramesPerTurn - 1 frames, then the stored cube is rotated (its two outer
+// layers with TurnFace, so recorded while RecordMoves is 1) and DrawCube
+// shows it.
 void AnimateRotation(Canvas& canvas, const DrawContext& context, Vars& vars, FrameHost& host, int axis, int& q);
 
 }  // namespace rotalo

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "model/moves.h"
 #include "render/facelet.h"
 
 namespace rotalo {
@@ -199,16 +200,14 @@ void DrawCutSquare(Canvas& canvas, const DrawContext& context, int face, double 
 }
 
 void AnimateTurn(Canvas& canvas, DrawContext& context, const Vars& vars, FrameHost& host, int face, int& q, int e) {
-  if (q == 3) {
-    q = -1;
-  }
+  q = SignedTurn(q);
   if (face < 1 || face > 6 || q == 0) {
     canvas.SetPenWidth(2);
     canvas.SetPenColour(0);
     context.TurnBusy = 0;
     return;
   }
-  const int n = context.FramesPerTurn > 0 ? context.FramesPerTurn : 1;
+  const int n = context.StepsPerTurn();
   const int s = q > 0 ? 1 : -1;
   const int last = (n - 1 + e) * q;
   for (int i = q; s > 0 ? i <= last : i >= last; i += s) {

@@ -12,8 +12,9 @@ namespace {
 constexpr int kBottom = 6;
 
 // Arrangements of the bottom corners, read from the corner in slot 1, and
-// the sequence that puts them in cyclic order. P is a bottom position naming
-// the two side faces X, Y the sequence works with.
+// the sequence that puts them in cyclic order. p is a position on the bottom
+// face; the side face beside it names the two side faces x and y that the
+// sequence turns.
 enum class Arrange { Swap9, Swap6 };
 struct ArrangementCase {
   std::string_view order;
@@ -164,7 +165,7 @@ void CornerTwistB(Vars& vars, int k) {
 // turned so that every corner is home, then each corner is turned so that its
 // bottom colour faces down. The twist total, mod 3, is the corner fault.
 void SolveBottomCorners(Vars& vars, Faults& faults) {
-  // Where the corners are: Place[k] is the slot holding corner k.
+  // Where the corners are: place[k] is the slot holding corner k.
   std::array<int, 5> place{};
   int m = 0;  // the corner lying in slot 1
   for (int k = 1; k <= 4; ++k) {

@@ -34,7 +34,8 @@ constexpr std::array<ArrangementCase, 12> kArrangements{{
     {"1234", Sort::Nothing},
 }};
 
-// The five turns that, around one quarter turn of F, flip edges.
+// The five turns that, around c quarter turns of side face f, flip edges; l
+// and r are the side faces after and before f.
 void FlipGroup(Vars& vars, int f, int l, int r, int c) {
   ApplyTurns(vars, {{l, -1}, {r, 1}, {f, c}, {l, 1}, {r, -1}});
 }
@@ -60,7 +61,8 @@ void FlipAll(Vars& vars) {
                     {6, -1}});
 }
 
-// Flips the edges at j and j + 4 (under sides F and opposite).
+// Flips the two opposite bottom edges under side face f and the side face
+// opposite it.
 void FlipOpposite(Vars& vars, int f) {
   const int l = NextSide(f, 1);
   const int r = NextSide(f, -1);
@@ -76,7 +78,8 @@ void FlipOpposite(Vars& vars, int f) {
   TurnFace(vars, 6, 2);
 }
 
-// Flips the two edges before j in the order 42, 44, 46, 48.
+// Flips the two bottom edges that come before the one under side face f in
+// the order 42, 44, 46, 48.
 void FlipAdjacent(Vars& vars, int f) {
   const int l = NextSide(f, 1);
   const int r = NextSide(f, -1);

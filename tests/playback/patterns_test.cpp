@@ -5,59 +5,38 @@
 #include <string>
 
 #include "model/moves.h"
+#include "model/rotation.h"
 #include "support/cubes.h"
 
 namespace rotalo {
 namespace {
 
-// The solved cube with a pattern string played on it, the way the pattern
-// menu plays it: one space appended so the last token is whole.
+// A cube with a pattern string played on it, the way the pattern menu plays
+// it: one space appended so that the last token is whole.
 Vars Played(std::string_view moves, Vars vars = testing::SolvedVars()) {
   ApplyMoveString(vars, std::string(moves) + " ");
   return vars;
 }
 
-TEST(Patterns, TokenCountsWithTheAppendedSpace) {
-  const int counts[] = {6, 8, 20, 12, 12};
-  for (int p = 0; p < PatternCount; ++p) {
-    EXPECT_EQ(TokenCount(std::string(kPatterns[p].application) + " "), counts[p]);
-    EXPECT_EQ(TokenCount(std::string(kPatterns[p].removal) + " "), counts[p]);
-    // Without the space the last token would be cut short.
-    EXPECT_EQ(kPatterns[p].application.size() % 3, 2u);
-  }
-}
-
 TEST(Patterns, EachRemovalUndoesItsApplication) {
   std::mt19937 rng(5);
   for (const Pattern& pattern : kPatterns) {
-    Vars start = testing::TurnedVars(testing::RandomMoves(rng, 15));
-    Vars on = Played(pattern.application, start);
+    EXPECT_EQ(pattern.application.size() % 3, 2u);  // without the space the last token would be cut short
+    const Vars start = testing::TurnedVars(testing::RandomMoves(rng, 15));
+    const Vars on = Played(pattern.application, start);
     EXPECT_NE(on.current(), start.current()) << pattern.caption;
-    Vars off = Played(pattern.removal, on);
-    EXPECT_EQ(off.current(), start.current()) << pattern.caption;
+    EXPECT_EQ(Played(pattern.removal, on).current(), start.current()) << pattern.caption;
   }
 }
 
-TEST(Patterns, ChecksShowTheOppositeColourOnEveryEdge) {
-  const Vars vars = Played(kPatterns[0].application);
-  const int opposite[7] = {0, 6, 4, 5, 2, 3, 1};
-  for (int f = 1; f <= 6; ++f) {
-    EXPECT_EQ(vars.current()[48 + f], f);
-    for (int p = 1; p <= 8; ++p) {
-      const int expected = p % 2 == 1 ? f : opposite[f];
-      EXPECT_EQ(vars.current()[8 * (f - 1) + p], expected) << "face " << f << " position " << p;
-    }
-  }
-}
-
-TEST(Patterns, CentresLeaveEachFaceOnlyItsCentre) {
-  const Vars vars = Played(kPatterns[1].application);
-  const int ring[7] = {0, 5, 1, 4, 6, 2, 3};
-  for (int f = 1; f <= 6; ++f) {
-    EXPECT_EQ(vars.current()[48 + f], f);
-    for (int p = 1; p <= 8; ++p) {
-      EXPECT_EQ(vars.current()[8 * (f - 1) + p], ring[f]) << "face " << f << " position " << p;
-    }
+TEST(Patterns, ChecksAndCentresShowWhatTheirNamesSay) {
+  const Vars checks = Played(kPatterns[0].application);  // each edge in the opposite colour
+  const Vars centres = Played(kPatterns[1].application);
+  const int ring[7] = {0, 5, 1, 4, 6, 2, 3};  // Centres: face f all in colour ring[f] but its centre
+  for (int i = 1; i <= kFacelets; ++i) {
+    const int f = HomeFace(i);
+    EXPECT_EQ(checks.current()[i], i > 48 || i % 2 == 1 ? f : OppositeFace(f)) << i;
+    EXPECT_EQ(centres.current()[i], i > 48 ? f : ring[f]) << i;
   }
 }
 

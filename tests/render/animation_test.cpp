@@ -1,9 +1,13 @@
+// The animations, checked against the painter's rule and the turned cube.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>
 
 #include "model/rotation.h"
+#include "render/cube_drawing.h"
+#include "render/facelet.h"
+#include "render/qt/qt_canvas.h"
 #include "render/repair_picture.h"
 #include "render/rotation_animation.h"
 #include "render/turn_animation.h"
@@ -13,12 +17,9 @@
 namespace rotalo {
 namespace {
 
-using testing::CountingHost;
-using testing::RecordingCanvas;
-
 struct Drawing {
-  RecordingCanvas canvas;
-  CountingHost host;
+  testing::RecordingCanvas canvas;
+  testing::CountingHost host;
   DrawContext context;
 };
 
@@ -30,238 +31,190 @@ int TurnFrames(int frames, int q, int e, int face = 1) {
   EXPECT_EQ(run.context.TurnBusy, 0);
   EXPECT_EQ(run.host.frames, run.canvas.clears);
   EXPECT_EQ(run.host.events, run.host.frames);
+  EXPECT_TRUE(run.canvas.width == 2 && run.canvas.colour == 0u);  // the pen left black and two wide
   return run.host.frames;
 }
 
 TEST(AnimateTurn, ShowsOneFrameLessThanTheStepsUnlessAskedForTheEnd) {
   EXPECT_EQ(TurnFrames(6, 1, 0), 5);
   EXPECT_EQ(TurnFrames(6, 1, 1), 6);
-  EXPECT_EQ(TurnFrames(6, -1, 0), 5);
+  EXPECT_EQ(TurnFrames(6, -1, 0, 3), 5);
   EXPECT_EQ(TurnFrames(2, 1, 0), 1);
   EXPECT_EQ(TurnFrames(10, 1, 0, 6), 9);
   EXPECT_EQ(TurnFrames(6, 2, 0), 9);  // i = 2 .. 10, 30 to 150 degrees
-}
-
-TEST(AnimateTurn, NothingIsDrawnForANonFaceOrNoTurn) {
+  EXPECT_EQ(TurnFrames(0, 1, 1), 1);  // at least one step
   for (int face : {0, 7, -3}) {
     EXPECT_EQ(TurnFrames(6, 1, 0, face), 0);
   }
-  Drawing run;
-  run.context.TurnBusy = 1;
-  int q = 0;
-  AnimateTurn(run.canvas, run.context, testing::SolvedVars(), run.host, 2, q, 1);
-  EXPECT_EQ(run.canvas.clears, 0);
-  EXPECT_EQ(run.context.TurnBusy, 0);
+  EXPECT_EQ(TurnFrames(6, 0, 1, 2), 0);
 }
 
-TEST(AnimateTurn, ThreeIsAnimatedAsMinusOneAndWrittenBack) {
-  Drawing three;
-  int q = 3;
+TEST(AnimateTurn, ThreeIsAnimatedAsMinusOneAndWrittenBackAndHalfTurnsDrawTwoSideRows) {
+  Drawing three, minus, half;
+  int q = 3, m = -1, h = 2;
   AnimateTurn(three.canvas, three.context, testing::SolvedVars(), three.host, 4, q, 0);
-  EXPECT_EQ(q, -1);
-  Drawing minus;
-  int m = -1;
   AnimateTurn(minus.canvas, minus.context, testing::SolvedVars(), minus.host, 4, m, 0);
-  ASSERT_EQ(three.canvas.lines.size(), minus.canvas.lines.size());
-  for (std::size_t n = 0; n < minus.canvas.lines.size(); ++n) {
-    EXPECT_EQ(three.canvas.lines[n].x1, minus.canvas.lines[n].x1);
-    EXPECT_EQ(three.canvas.lines[n].y2, minus.canvas.lines[n].y2);
+  EXPECT_EQ(q, -1);
+  EXPECT_EQ(three.canvas.lines, minus.canvas.lines);
+  AnimateTurn(half.canvas, half.context, testing::SolvedVars(), half.host, 1, h, 0);
+  EXPECT_EQ(half.canvas.StickersOfFrame(1).size(), 12u + 1u + 6u + 9u);  // standing, cut, rows, face
+}
+
+// Keeps a copy of every frame shown.
+struct FrameKeeper final : FrameHost {
+  explicit FrameKeeper(QtCanvas& c) : canvas(c) { canvas.SetBackground(Background::Plain); }
+  void ShowFrame() override { frames.push_back(canvas.Image().copy()); }
+  QtCanvas& canvas;
+  std::vector<QImage> frames;
+};
+
+// Points inside facelet i's sticker, a quarter, a half and three quarters
+// along each edge, turned by phi about `face`; empty unless it then faces the
+// viewer, who looks along (1, 1, 1).
+std::vector<DrawPoint> VisiblePoints(int facelet, int face, double phi) {
+  static constexpr ModelPoint kOutward[7] = {{}, {0, -1, 0}, {0, 0, 1}, {1, 0, 0}, {0, 0, -1}, {-1, 0, 0}, {0, 1, 0}};
+  const auto c = StickerCorners(facelet);
+  const ModelPoint& out = kOutward[HomeFace(facelet)];
+  const ModelPoint base = RotateAboutFace(face, c[0], phi);
+  const ModelPoint tip = RotateAboutFace(face, {c[0].x + out.x, c[0].y + out.y, c[0].z + out.z}, phi);
+  std::vector<DrawPoint> points;
+  if (tip.x - base.x + tip.y - base.y + tip.z - base.z > -1e-3) {
+    return points;
+  }
+  for (float u : {0.25f, 0.5f, 0.75f}) {
+    for (float v : {0.25f, 0.5f, 0.75f}) {
+      const auto at = [&](float ModelPoint::*a) { return c[0].*a + u * (c[1].*a - c[0].*a) + v * (c[2].*a - c[0].*a); };
+      points.push_back(Project(
+          DrawContext{}, RotateAboutFace(face, {at(&ModelPoint::x), at(&ModelPoint::y), at(&ModelPoint::z)}, phi)));
+    }
+  }
+  return points;
+}
+
+// The facelets a turn of `face` carries round, and the face's own: its layer.
+bool InLayer(int facelet, int face) {
+  Vars vars = testing::NumberedVars();
+  TurnFace(vars, face, 1);
+  return HomeFace(facelet) == face || vars.current()[facelet] != facelet;
+}
+
+// The frame must agree, inside every sticker that faces the viewer, with the
+// painter's rule: first the part of the cube farther from the viewer (the
+// rest, or the layer of a hidden face) with its cut square, then the nearer
+// part; of each part only the stickers that face the viewer. The layer is
+// turned by phi; `whole` turns the whole cube instead.
+void ExpectPaintersPicture(const QImage& frame, const Vars& vars, int face, double phi, bool whole) {
+  QtCanvas painter;
+  painter.SetBackground(Background::Plain);
+  const bool layerNear = whole || face == 1 || face == 4 || face == 5;
+  std::vector<DrawPoint> inside;
+  for (const bool layer : {!layerNear, layerNear}) {
+    if (!whole && layer != layerNear) {
+      DrawCutSquare(painter, DrawContext{}, face, layer ? phi : 0);
+    }
+    for (int i = 1; i <= kFacelets; ++i) {
+      const auto points = VisiblePoints(i, face, layer ? phi : 0);
+      if ((whole ? layer : InLayer(i, face) == layer) && !points.empty()) {
+        DrawTurnedFacelet(painter, DrawContext{}, vars, i, face, layer ? phi : 0);
+        inside.insert(inside.end(), points.begin(), points.end());
+      }
+    }
+  }
+  for (const DrawPoint& p : inside) {
+    EXPECT_EQ(frame.pixel(p.x, p.y), painter.Image().pixel(p.x, p.y)) << "face " << face << " at " << p.x << "," << p.y;
   }
 }
 
-std::vector<int> FirstFrameStickers(int face, int q) {
-  Drawing run;
-  AnimateTurn(run.canvas, run.context, testing::SolvedVars(), run.host, face, q, 0);
-  return run.canvas.StickersOfFrame(1);
-}
-
-TEST(AnimateTurn, VisibleFaceDrawsTheStandingPartThenTheCutThenItsLayer) {
-  const std::vector<int> clockwise = FirstFrameStickers(1, 1);
-  const std::vector<int> expected{28, 29, 30, 31, 32, 52, 36, 37, 38, 39, 40, 53,  // faces 4 and 5 below the layer
-                                  0,                                               // the cut
-                                  17, 18, 19, 33, 34, 35, 25, 26, 27,              // face 3 turning into view first
-                                  1,  2,  3,  4,  5,  6,  7,  8,  49};             // the top face
-  EXPECT_EQ(clockwise, expected);
-  const std::vector<int> anticlockwise = FirstFrameStickers(1, -1);
-  EXPECT_EQ(std::vector<int>(anticlockwise.begin() + 13, anticlockwise.begin() + 16), (std::vector<int>{9, 10, 11}));
-  const std::vector<int> half = FirstFrameStickers(1, 2);
-  EXPECT_EQ(half.size(), 12u + 1u + 6u + 9u);  // only two side rows
-}
-
-TEST(AnimateTurn, HiddenBottomLayerIsDrawnUnderTheStandingLayers) {
-  const std::vector<int> stickers = FirstFrameStickers(6, 1);
-  const std::vector<int> expected{13, 14, 15, 29, 30, 31, 37, 38, 39,  // the turning bottom rows
-                                  0,                                   // its cut, turned with it
-                                  25, 26, 27, 28, 32, 52, 33, 34, 35,
-                                  36, 40, 53,                           // the two upper layers of faces 4 and 5
-                                  1,  2,  3,  4,  5,  6,  7,  8,  49};  // the top face
-  EXPECT_EQ(stickers, expected);
-  // Faces 2 and 3 draw the face opposite them last: 4 and 5.
-  EXPECT_EQ(FirstFrameStickers(2, 1).back(), 52);
-  EXPECT_EQ(FirstFrameStickers(3, -1).back(), 53);
-}
-
-TEST(AnimateTurn, EveryFaceDrawsItsSideRowsForEachDirection) {
-  // The rows of each face's layer: for q = 1 and q = -1 three, the hidden
-  // one turning into view first; for any other q two.
-  struct Case {
-    int face;
-    std::vector<int> clockwise, anticlockwise, other;
-  };
-  const Case cases[] = {
-      {1, {17, 18, 19, 33, 34, 35, 25, 26, 27}, {9, 10, 11, 25, 26, 27, 33, 34, 35}, {17, 18, 19, 33, 34, 35}},
-      {6, {13, 14, 15, 29, 30, 31, 37, 38, 39}, {21, 22, 23, 37, 38, 39, 29, 30, 31}, {21, 22, 23, 37, 38, 39}},
-      {4, {41, 42, 43, 3, 4, 5, 35, 36, 37}, {17, 23, 24, 35, 36, 37, 3, 4, 5}, {41, 42, 43, 3, 4, 5}},
-      {2, {19, 20, 21, 33, 39, 40, 1, 7, 8}, {45, 46, 47, 1, 7, 8, 33, 39, 40}, {45, 46, 47, 1, 7, 8}},
-      {5, {11, 12, 13, 25, 31, 32, 5, 6, 7}, {41, 47, 48, 5, 6, 7, 25, 31, 32}, {11, 12, 13, 25, 31, 32}},
-      {3, {43, 44, 45, 1, 2, 3, 27, 28, 29}, {9, 15, 16, 27, 28, 29, 1, 2, 3}, {9, 15, 16, 27, 28, 29}},
-  };
-  for (const Case& c : cases) {
-    // A visible face draws 12 standing stickers and the cut before its rows;
-    // a hidden face starts with them.
-    const std::size_t start = (c.face == 1 || c.face == 4 || c.face == 5) ? 13 : 0;
-    const auto rows = [&](int q, std::size_t count) {
-      const std::vector<int> frame = FirstFrameStickers(c.face, q);
-      return std::vector<int>(frame.begin() + static_cast<long>(start),
-                              frame.begin() + static_cast<long>(start + count));
-    };
-    EXPECT_EQ(rows(1, 9), c.clockwise) << c.face;
-    EXPECT_EQ(rows(-1, 9), c.anticlockwise) << c.face;
-    EXPECT_EQ(rows(2, 6), c.other) << c.face;
+TEST(AnimateTurn, EveryFrameFollowsThePaintersRuleAndTheLastShowsTheTurnedCube) {
+  for (const char* scramble : {"21 43 62 51 33", "12 34 56 23 45", "31 52 13 64 25 42"}) {
+    const Vars vars = testing::TurnedVars(testing::Moves(scramble));
+    for (int face = 1; face <= 6; ++face) {
+      for (int direction : {1, -1}) {
+        QtCanvas canvas;
+        FrameKeeper keeper(canvas);
+        DrawContext context;
+        context.FramesPerTurn = 3;  // frames at 30, 60 and 90 degrees
+        int q = direction;
+        AnimateTurn(canvas, context, vars, keeper, face, q, 1);
+        ASSERT_EQ(keeper.frames.size(), 3u);
+        for (int i = 1; i <= 3; ++i) {
+          ExpectPaintersPicture(keeper.frames[i - 1], vars, face, direction * i * kPi / 6, false);
+        }
+        Vars turned = vars;
+        TurnFace(turned, face, direction);
+        for (int i = 1; i <= kFacelets; ++i) {
+          for (const DrawPoint& p : VisiblePoints(i, face, 0)) {
+            EXPECT_EQ(keeper.frames[2].pixel(p.x, p.y), QtCanvas::ToQColor(FaceletColour(turned, i)).rgb())
+                << scramble << " face " << face << " q " << direction << " facelet " << i;
+          }
+        }
+      }
+    }
   }
 }
 
-TEST(AnimateTurn, HiddenSideFacesDrawTheirCutThenTheStandingPartAtRest) {
-  // Face 2's layer touches faces 1 and 5 at depths z = 2 and 3; what stands
-  // is their cells with z = 0 or 1, then face 4 whole.
-  const std::vector<int> two = FirstFrameStickers(2, 1);
-  const std::vector<int> standing2{0, 2, 3, 4, 5, 6, 49, 34, 35, 36, 37, 38, 53, 25, 26, 27, 28, 29, 30, 31, 32, 52};
-  EXPECT_EQ(std::vector<int>(two.begin() + 9, two.end()), standing2);
-  const std::vector<int> three = FirstFrameStickers(3, 1);
-  // Face 3's layer is x = 2 and 3: faces 1 and 4 stand where x = 0 or 1.
-  const std::vector<int> standing3{0, 4, 5, 6, 7, 8, 49, 25, 26, 30, 31, 32, 52, 33, 34, 35, 36, 37, 38, 39, 40, 53};
-  EXPECT_EQ(std::vector<int>(three.begin() + 9, three.end()), standing3);
-}
-
-TEST(AnimateTurn, LeavesThePenBlackAndTwoWide) {
-  for (int face = 1; face <= 6; ++face) {
-    Drawing run;
-    int q = 1;
-    AnimateTurn(run.canvas, run.context, testing::SolvedVars(), run.host, face, q, 1);
-    EXPECT_EQ(run.canvas.width, 2);
-    EXPECT_EQ(run.canvas.colour, 0u);
+TEST(AnimateRotation, EveryFrameFollowsThePaintersRuleThenTheStoredCubeIsRotated) {
+  for (int axis : {1, 4, 5}) {
+    for (int given : {1, -1, 3}) {
+      QtCanvas canvas;
+      FrameKeeper keeper(canvas);
+      DrawContext context;
+      context.FramesPerTurn = 3;
+      const Vars start = testing::TurnedVars(testing::Moves("21 43"));
+      Vars vars = start;
+      Vars expected = start;
+      RotateCubeState(expected, axis, given);
+      int q = given;
+      AnimateRotation(canvas, context, vars, keeper, axis, q);
+      EXPECT_EQ(q, given == 3 ? -1 : given);  // 3 is taken as -1, and written back
+      ASSERT_EQ(keeper.frames.size(), 2u);
+      for (int i = 1; i <= 2; ++i) {
+        ExpectPaintersPicture(keeper.frames[i - 1], start, axis, q * i * kPi / 6, true);
+      }
+      EXPECT_EQ(vars.current(), expected.current());
+      EXPECT_EQ(vars.MoveString, expected.MoveString);
+      QtCanvas still;
+      still.SetBackground(Background::Plain);
+      DrawCube(still, context, expected);
+      EXPECT_EQ(canvas.Image(), still.Image());  // then the cube at rest
+    }
   }
-}
-
-TEST(AnimateTurn, DoesNotChangeTheCube) {
-  Drawing run;
-  Vars vars = testing::TurnedVars(testing::Moves("21 43 62"));
-  const Vars before = vars;
-  int q = 1;
-  AnimateTurn(run.canvas, run.context, vars, run.host, 3, q, 1);
-  EXPECT_EQ(vars.Facelet, before.Facelet);
-  EXPECT_EQ(vars.CurBuffer, before.CurBuffer);
-}
-
-TEST(AnimateRotation, AnimatesThenRotatesTheStoredCubeAndDrawsIt) {
-  Drawing run;
-  run.context.FramesPerTurn = 2;
-  Vars vars = testing::TurnedVars(testing::Moves("21 43"));
-  Vars expected = vars;
-  RotateCubeState(expected, 5, 1);
-  int clockwise = 1;
-  AnimateRotation(run.canvas, run.context, vars, run.host, 5, clockwise);
-  EXPECT_EQ(run.host.frames, 1);    // one frame at 45 degrees
-  EXPECT_EQ(run.canvas.clears, 2);  // that frame, then the cube at rest
-  EXPECT_EQ(vars.current(), expected.current());
-  EXPECT_EQ(vars.MoveString, "51 33 ");
-  // The frame drew faces 2, 4, 1 and 5 in that order.
-  const std::vector<int> frame = run.canvas.StickersOfFrame(1);
-  ASSERT_EQ(frame.size(), 36u);
-  EXPECT_EQ(frame[0], 9);
-  EXPECT_EQ(frame[9], 25);
-  EXPECT_EQ(frame[18], 1);
-  EXPECT_EQ(frame[27], 33);
-}
-
-TEST(AnimateRotation, ShowsFramesPerTurnLessOneFramesEitherWay) {
-  for (const int given : {1, -1, 3}) {
-    Drawing run;
-    Vars vars = testing::SolvedVars();
-    int q = given;
-    AnimateRotation(run.canvas, run.context, vars, run.host, 4, q);
-    EXPECT_EQ(q, given == 3 ? -1 : given);  // 3 is taken as -1, and written back
-    EXPECT_EQ(run.host.frames, 5);
-    EXPECT_EQ(run.canvas.StickersOfFrame(1).front(), q == 1 ? 41 : 17);  // face 6, or face 3
-    EXPECT_EQ(run.canvas.width, 2);
-  }
-}
-
-TEST(AnimateRotation, OtherAxesDoNothingAtAll) {
-  Drawing run;
+  Drawing other;  // other axes do nothing at all
   Vars vars = testing::SolvedVars();
   int q = 1;
-  AnimateRotation(run.canvas, run.context, vars, run.host, 2, q);
-  EXPECT_EQ(run.canvas.clears, 0);
-  EXPECT_EQ(vars.CurBuffer, 0);
-  EXPECT_TRUE(vars.MoveString.empty());
+  AnimateRotation(other.canvas, other.context, vars, other.host, 2, q);
+  EXPECT_TRUE(other.canvas.clears == 0 && vars.CurBuffer == 0 && vars.MoveString.empty());
 }
 
-std::vector<int> RepairStickers(int a, int b, int c, int d, int frame = 1) {
-  Drawing run;
-  DrawRepairPicture(run.canvas, run.context, testing::SolvedVars(), run.host, a, b, c, d);
-  EXPECT_EQ(run.canvas.width, 2);
-  EXPECT_EQ(run.canvas.colour, 0u);
-  return run.canvas.StickersOfFrame(frame);
+TEST(DrawRepairPicture, TwistedPictureWithEveryPieceFollowsThePaintersRule) {
+  QtCanvas canvas;
+  FrameKeeper keeper(canvas);
+  const Vars vars = testing::TurnedVars(testing::Moves("21 43 62 51 33"));
+  DrawRepairPicture(canvas, DrawContext{}, vars, keeper, 2, 1, 1, 1);
+  ASSERT_EQ(keeper.frames.size(), 1u);
+  ExpectPaintersPicture(keeper.frames[0], vars, 1, -kPi / 4, false);
 }
 
-TEST(DrawRepairPicture, TwistedPictureWithEveryPiece) {
-  const std::vector<int> all = RepairStickers(2, 1, 1, 1);
-  const std::vector<int> expected{28, 29, 30, 31, 32, 52, 36, 37, 38, 39, 40, 53, 0, 17, 18, 19,
-                                  25, 26, 27, 35, 34, 33, 1,  2,  3,  4,  5,  6,  7, 8,  49};
-  EXPECT_EQ(all, expected);
-}
-
-TEST(DrawRepairPicture, SwitchedOffPiecesAreLeftOut) {
-  const auto has = [](const std::vector<int>& v, int f) { return std::count(v.begin(), v.end(), f); };
-  const std::vector<int> none = RepairStickers(2, 0, 0, 0);
-  for (int f : {4, 5, 6, 25, 26, 34, 35}) {
-    EXPECT_EQ(has(none, f), 0) << f;
+TEST(DrawRepairPicture, LeavesOutThePiecesSwitchedOffAndShowsItsFrames) {
+  // B the front corner 5/25/35, C the left edge 6/34, D the right edge 4/26.
+  const std::vector<std::vector<int>> shown{{}, {5, 25, 35}, {6, 34}, {4, 26}};
+  for (int on = 0; on <= 3; ++on) {
+    Drawing run;
+    DrawRepairPicture(run.canvas, run.context, testing::SolvedVars(), run.host, 2, on == 1, on == 2, on == 3);
+    EXPECT_TRUE(run.canvas.width == 2 && run.canvas.colour == 0u);
+    const std::vector<int> drawn = run.canvas.StickersOfFrame(1);
+    for (int f : {5, 25, 35, 6, 34, 4, 26, 27, 33, 1, 2, 3, 7, 8, 49}) {
+      const bool piece = f == 4 || f == 5 || f == 6 || f == 25 || f == 26 || f == 34 || f == 35;
+      const bool wanted = !piece || std::count(shown[on].begin(), shown[on].end(), f) > 0;
+      EXPECT_EQ(std::count(drawn.begin(), drawn.end(), f), wanted ? 1 : 0) << on << " " << f;
+    }
   }
-  for (int f : {27, 33, 1, 2, 3, 7, 8, 49}) {
-    EXPECT_EQ(has(none, f), 1) << f;
+  // A twist animates in FramesPerTurn frames; with D clear events run after each.
+  for (const auto& [a, d, frames, events] : {std::array{-1, 1, 6, 0}, {1, 0, 6, 6}, {2, 0, 1, 1}, {0, 1, 0, 0}}) {
+    Drawing run;
+    DrawRepairPicture(run.canvas, run.context, testing::SolvedVars(), run.host, a, 1, 1, d);
+    EXPECT_TRUE(run.host.frames == frames && run.host.events == events) << a;
   }
-  // Each flag on its own: B the corner, C the left edge, D the right edge.
-  const std::vector<int> corner = RepairStickers(2, 1, 0, 0);
-  EXPECT_EQ(has(corner, 5) + has(corner, 25) + has(corner, 35), 3);
-  EXPECT_EQ(has(corner, 4) + has(corner, 6), 0);
-  const std::vector<int> left = RepairStickers(2, 0, 1, 0);
-  EXPECT_EQ(has(left, 6) + has(left, 34), 2);
-  EXPECT_EQ(has(left, 4) + has(left, 5), 0);
-  const std::vector<int> right = RepairStickers(2, 0, 0, 1);
-  EXPECT_EQ(has(right, 4) + has(right, 26), 2);
-  EXPECT_EQ(has(right, 6) + has(right, 35), 0);
-}
-
-TEST(DrawRepairPicture, AnimationsTakeFramesPerTurnFrames) {
-  Drawing out;
-  DrawRepairPicture(out.canvas, out.context, testing::SolvedVars(), out.host, -1, 1, 1, 1);
-  EXPECT_EQ(out.host.frames, 6);
-  EXPECT_EQ(out.host.events, 0);  // D set: no events between frames
-  const std::vector<int> first = out.canvas.StickersOfFrame(1);
-  EXPECT_EQ(std::vector<int>(first.begin() + 13, first.begin() + 16), (std::vector<int>{9, 10, 11}));
-
-  Drawing back;
-  DrawRepairPicture(back.canvas, back.context, testing::SolvedVars(), back.host, 1, 1, 1, 1);
-  EXPECT_EQ(back.host.frames, 6);
-  const std::vector<int> last = back.canvas.StickersOfFrame(6);
-  EXPECT_EQ(std::count(last.begin(), last.end(), 25), 2);  // the front drawn once more
-  EXPECT_EQ(std::count(last.begin(), last.end(), 27), 2);
-
-  Drawing once;
-  DrawRepairPicture(once.canvas, once.context, testing::SolvedVars(), once.host, 2, 0, 0, 0);
-  EXPECT_EQ(once.host.frames, 1);
-  EXPECT_EQ(once.host.events, 1);  // D clear: events after the frame
 }
 
 }  // namespace

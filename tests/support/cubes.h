@@ -32,13 +32,6 @@ inline Vars NumberedVars() {
   return vars;
 }
 
-// Nothing painted yet: every facelet 0, the colour tables as at start.
-inline Vars UncolouredVars() {
-  Vars vars = SolvedVars();
-  vars.Facelet[0].fill(0);
-  return vars;
-}
-
 // The solved cube turned by `moves` (tokens "FT "), not recorded, copied into
 // buffer 0 and made current there, with MoveString empty.
 inline Vars TurnedVars(std::string_view moves) {
@@ -61,22 +54,6 @@ inline std::string RandomMoves(std::mt19937& rng, int count) {
     AppendToken(moves, face(rng), turn(rng));
   }
   return moves;
-}
-
-inline std::string Digits(const Buffer& cube) {
-  std::string text;
-  for (int i = 1; i <= kFacelets; ++i) {
-    text += static_cast<char>('0' + cube[i]);
-  }
-  return text;
-}
-
-inline Buffer FromDigits(std::string_view text) {
-  Buffer cube{};
-  for (int i = 1; i <= kFacelets && i <= static_cast<int>(text.size()); ++i) {
-    cube[i] = static_cast<Int16>(text[i - 1] - '0');
-  }
-  return cube;
 }
 
 // A move string written with single spaces between tokens, as people write

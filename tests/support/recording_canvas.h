@@ -1,5 +1,5 @@
 // A canvas that keeps every call, for tests that look at what was drawn
-// rather than at pixels.
+// rather than at pixels, and a host that counts frames.
 #pragma once
 
 #include <vector>
@@ -12,8 +12,9 @@ struct RecordedLine {
   int x1, y1, x2, y2;
   int width;
   Colour colour;
-  int sticker;  // the facelet being drawn, 0 for black faces and outlines
+  int sticker;  // the facelet being drawn, 0 for black faces, -1 before any
   int frame;    // how many clears came before it
+  friend bool operator==(const RecordedLine&, const RecordedLine&) = default;
 };
 
 class RecordingCanvas final : public Canvas {
@@ -24,24 +25,19 @@ class RecordingCanvas final : public Canvas {
   void Line(int x1, int y1, int x2, int y2) override {
     lines.push_back({x1, y1, x2, y2, width, colour, sticker, clears});
   }
-  void SetBackground(Background b) override { background = b; }
+  void SetBackground(Background) override {}
   void SetSize(int, int) override {}
   void SetScale(double, double) override {}
   void BeginSticker(int facelet) override {
     sticker = facelet;
     stickers.push_back({facelet, clears});
   }
-
-  struct StickerCall {
-    int facelet;
-    int frame;
-  };
   // The stickers begun in frame f (after f clears), in order.
   std::vector<int> StickersOfFrame(int f) const {
     std::vector<int> out;
-    for (const StickerCall& s : stickers) {
-      if (s.frame == f) {
-        out.push_back(s.facelet);
+    for (const auto& [facelet, frame] : stickers) {
+      if (frame == f) {
+        out.push_back(facelet);
       }
     }
     return out;
@@ -51,12 +47,10 @@ class RecordingCanvas final : public Canvas {
   int width = 0;
   Colour colour = 0xFFFFFFFF;
   int sticker = -1;
-  Background background = Background::Arrows;
   std::vector<RecordedLine> lines;
-  std::vector<StickerCall> stickers;
+  std::vector<std::pair<int, int>> stickers;  // facelet, frame
 };
 
-// Counts the frames an animation shows and the times it lets events run.
 class CountingHost final : public FrameHost {
  public:
   void ShowFrame() override { ++frames; }

@@ -1,7 +1,9 @@
 #include "cli.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -77,12 +79,7 @@ is printed for that cube).
 
 constexpr std::array<int, 6> kDefaultColours{0, 1, 2, 3, 4, 5};
 
-// A usage or input error, with the one-line message for standard error.
-struct Error {
-  std::string message;
-};
-
-// Output goes out in large pieces.
+// Output goes out in large pieces, and whenever the input makes us wait.
 class Output {
  public:
   explicit Output(const Io& io) : io_(io) { text_.reserve(kFlushAt + 4096); }
@@ -109,12 +106,83 @@ class Output {
   std::string text_;
 };
 
-std::optional<Error> ParseCube(std::string_view text, Buffer& cube) {
-  if (auto problem = ParseCubeText(text, cube)) {
-    return Error{*problem};
+// Standard input line by line as it arrives, in memory of a fixed size.
+class LineReader {
+ public:
+  LineReader(const Io& io, Output& output) : io_(io), output_(output), buffer_(1 << 16) {}
+
+  // The next line without its "\n" or "\r\n", and its length; a line longer
+  // than kKept keeps only its first kKept characters. False at the end of the
+  // input or on a read error.
+  bool Next(std::string_view& line, std::size_t& length) {
+    kept_.clear();
+    std::size_t total = 0;
+    char last = 0;
+    while (true) {
+      if (at_ == end_) {
+        if (ended_) {
+          if (total == 0 || failed_) {
+            return false;
+          }
+          break;  // a last line without "\n"
+        }
+        Fill();
+        continue;
+      }
+      const char* start = buffer_.data() + at_;
+      const auto* newline = static_cast<const char*>(std::memchr(start, '\n', end_ - at_));
+      const std::size_t count = newline != nullptr ? static_cast<std::size_t>(newline - start) : end_ - at_;
+      at_ += count + (newline != nullptr ? 1 : 0);
+      if (newline != nullptr && total == 0) {  // the whole line lies in the buffer
+        line = {start, count};
+        length = count;
+        return TrimReturn(line, length, count > 0 ? start[count - 1] : 0);
+      }
+      kept_.append(start, std::min(count, kKept - kept_.size()));
+      total += count;
+      last = count > 0 ? start[count - 1] : last;
+      if (newline != nullptr) {
+        break;
+      }
+    }
+    line = kept_;
+    length = total;
+    return TrimReturn(line, length, last);
   }
-  return std::nullopt;
-}
+
+  bool failed() const { return failed_; }
+
+ private:
+  static constexpr std::size_t kKept = 64;
+
+  static bool TrimReturn(std::string_view& line, std::size_t& length, char last) {
+    if (last == '\r') {
+      --length;
+      line = line.substr(0, std::min(line.size(), length));
+    }
+    return true;
+  }
+
+  void Fill() {
+    if (io_.inputReady && !io_.inputReady()) {
+      output_.Flush();  // someone may be waiting for the answers so far
+    }
+    const long n = io_.read(buffer_.data(), buffer_.size());
+    at_ = 0;
+    end_ = n > 0 ? static_cast<std::size_t>(n) : 0;
+    ended_ = n <= 0;
+    failed_ = n < 0;
+  }
+
+  const Io& io_;
+  Output& output_;
+  std::vector<char> buffer_;
+  std::size_t at_ = 0;
+  std::size_t end_ = 0;
+  bool ended_ = false;
+  bool failed_ = false;
+  std::string kept_;  // the start of a line that reaches past the buffer
+};
 
 bool SameName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) {
@@ -129,7 +197,7 @@ bool SameName(std::string_view a, std::string_view b) {
   return true;
 }
 
-std::optional<Error> ParseColours(std::string_view text, std::array<int, 6>& indices) {
+std::optional<std::string> ParseColours(std::string_view text, std::array<int, 6>& indices) {
   std::vector<std::string_view> names;
   std::size_t at = 0;
   while (true) {
@@ -141,7 +209,7 @@ std::optional<Error> ParseColours(std::string_view text, std::array<int, 6>& ind
     at = comma + 1;
   }
   if (names.size() != 6) {
-    return Error{"--colours needs six colour names separated by commas, not " + std::to_string(names.size())};
+    return "--colours needs six colour names separated by commas, not " + std::to_string(names.size());
   }
   for (std::size_t c = 0; c < 6; ++c) {
     int found = -1;
@@ -151,13 +219,13 @@ std::optional<Error> ParseColours(std::string_view text, std::array<int, 6>& ind
       }
     }
     if (found < 0) {
-      return Error{"unknown colour name \"" + Printable(names[c]) +
-                   "\" (the colours are Orange, Yellow, Green, White, Blue, Red, Black, Brown, Purple, Light Blue)"};
+      return "unknown colour name \"" + Printable(names[c]) +
+             "\" (the colours are Orange, Yellow, Green, White, Blue, Red, Black, Brown, Purple, Light Blue)";
     }
     for (std::size_t earlier = 0; earlier < c; ++earlier) {
       if (indices[earlier] == found) {
-        return Error{"colour \"" + std::string(kPalette[static_cast<std::size_t>(found)].name) +
-                     "\" is named twice in --colours"};
+        return "colour \"" + std::string(kPalette[static_cast<std::size_t>(found)].name) +
+               "\" is named twice in --colours";
       }
     }
     indices[c] = found;
@@ -165,10 +233,10 @@ std::optional<Error> ParseColours(std::string_view text, std::array<int, 6>& ind
   return std::nullopt;
 }
 
-std::optional<Error> ParseTokens(std::string_view text, std::vector<TurnRequest>& turns) {
+std::optional<std::string> ParseTokens(std::string_view text, std::vector<TurnRequest>& turns) {
   std::string error;
   if (!ParseTurnList(text, turns, error)) {
-    return Error{Printable(error)};
+    return Printable(error);
   }
   return std::nullopt;
 }
@@ -177,12 +245,6 @@ void AppendInt(std::string& out, int value) {
   char digits[16];
   const auto result = std::to_chars(digits, digits + sizeof digits, value);
   out.append(digits, result.ptr);
-}
-
-void AppendDigits(std::string& out, const Buffer& cube) {
-  for (int i = 1; i <= kFacelets; ++i) {
-    out += static_cast<char>('0' + cube[i]);
-  }
 }
 
 // The remaining arguments joined by single spaces, for TOKENS given either
@@ -240,7 +302,7 @@ class Solver {
       out += '\n';
       if (r < report.repaired.size()) {
         out += "repaired: ";
-        AppendDigits(out, report.repaired[r]);
+        AppendCubeDigits(out, report.repaired[r]);
         out += '\n';
       }
     }
@@ -269,14 +331,14 @@ class Solver {
   Vars vars_;
 };
 
-std::optional<Error> ParseColourOption(std::span<const std::string_view>& args, std::array<int, 6>& colours) {
+std::optional<std::string> ParseColourOption(std::span<const std::string_view>& args, std::array<int, 6>& colours) {
   if (args.empty()) {
     return std::nullopt;
   }
   constexpr std::string_view kOption = "--colours";
   if (args[0] == kOption) {
     if (args.size() < 2) {
-      return Error{"--colours needs a list of six colour names"};
+      return "--colours needs a list of six colour names";
     }
     auto error = ParseColours(args[1], colours);
     args = args.subspan(2);
@@ -290,45 +352,29 @@ std::optional<Error> ParseColourOption(std::span<const std::string_view>& args, 
   return std::nullopt;
 }
 
-int Fail(const Io& io, const Error& error) {
-  io.writeErr("rotalo-cli: " + error.message + "\n");
-  return kExitUsage;
-}
-
 int Usage(const Io& io, std::string_view what) {
-  io.writeErr("rotalo-cli: " + std::string(what) + "\n(rotalo-cli --help tells how to use it)\n");
-  return kExitUsage;
+  return Fail(io, std::string(what) + "\n(rotalo-cli --help tells how to use it)");
 }
 
+// solve -: a filter that answers each line as it comes.
 int SolveBatch(const std::array<int, 6>& colours, const Io& io) {
-  std::string input;
-  if (!io.readInput || !io.readInput(input)) {
-    return Fail(io, Error{"could not read standard input"});
-  }
   Solver solver(colours);
   Output output(io);
+  LineReader reader(io, output);
   bool anyRejected = false;
   bool anyMalformed = false;
   bool first = true;
   Buffer cube{};
-  std::size_t at = 0;
   int lineNumber = 0;
-  while (at < input.size()) {
-    std::size_t end = input.find('\n', at);
-    if (end == std::string::npos) {
-      end = input.size();
-    }
-    std::string_view line(input.data() + at, end - at);
-    at = end + 1;
+  std::string_view line;
+  std::size_t length = 0;
+  while (reader.Next(line, length)) {
     ++lineNumber;
-    if (!line.empty() && line.back() == '\r') {
-      line.remove_suffix(1);
-    }
-    if (line.empty()) {
+    if (length == 0) {
       continue;
     }
-    if (auto error = ParseCube(line, cube)) {
-      io.writeErr("rotalo-cli: line " + std::to_string(lineNumber) + ": " + error->message + "\n");
+    if (auto error = ParseCubeText(line, length, cube)) {
+      io.writeErr("rotalo-cli: line " + std::to_string(lineNumber) + ": " + *error + "\n");
       anyMalformed = true;
       continue;
     }
@@ -338,6 +384,10 @@ int SolveBatch(const std::array<int, 6>& colours, const Io& io) {
     first = false;
     anyRejected |= !solver.CheckAndSolve(cube, false, output.text());
     output.MaybeFlush();
+  }
+  if (reader.failed()) {
+    output.Flush();
+    return Fail(io, "could not read standard input");
   }
   if (anyMalformed) {
     return kExitUsage;
@@ -376,7 +426,7 @@ int SolveCommand(std::span<const std::string_view> args, bool checkOnly, const I
     if (args.size() > 1) {
       return Usage(io, std::string(command) + " takes one CUBE");
     }
-    if (auto error = ParseCube(args[0], cube)) {
+    if (auto error = ParseCubeText(args[0], cube)) {
       return Fail(io, *error);
     }
   }
@@ -392,7 +442,7 @@ int ApplyCommand(std::span<const std::string_view> args, const Io& io) {
     return Usage(io, "apply needs a CUBE and TOKENS");
   }
   Vars vars;
-  if (auto error = ParseCube(args[0], vars.Facelet[0])) {
+  if (auto error = ParseCubeText(args[0], vars.Facelet[0])) {
     return Fail(io, *error);
   }
   std::vector<TurnRequest> turns;
@@ -403,7 +453,7 @@ int ApplyCommand(std::span<const std::string_view> args, const Io& io) {
     TurnFace(vars, turn.face, turn.turn);
   }
   std::string out;
-  AppendDigits(out, vars.current());
+  AppendCubeDigits(out, vars.current());
   out += '\n';
   io.writeOut(out);
   return kExitOk;
@@ -414,20 +464,20 @@ int RotateCommand(std::span<const std::string_view> args, const Io& io) {
     return Usage(io, "rotate needs a CUBE, an AXIS (1, 4 or 5) and Q (1, -1 or 3)");
   }
   Vars vars;
-  if (auto error = ParseCube(args[0], vars.Facelet[0])) {
+  if (auto error = ParseCubeText(args[0], vars.Facelet[0])) {
     return Fail(io, *error);
   }
   if (args[1] != "1" && args[1] != "4" && args[1] != "5") {
-    return Fail(io, Error{"AXIS \"" + Printable(args[1]) + "\" is not 1, 4 or 5"});
+    return Fail(io, "AXIS \"" + Printable(args[1]) + "\" is not 1, 4 or 5");
   }
   if (args[2] != "1" && args[2] != "-1" && args[2] != "3") {
-    return Fail(io, Error{"Q \"" + Printable(args[2]) + "\" is not 1, -1 or 3"});
+    return Fail(io, "Q \"" + Printable(args[2]) + "\" is not 1, -1 or 3");
   }
   const int axis = args[1][0] - '0';
   const int q = args[2] == "1" ? 1 : -1;
   RotateCubeState(vars, axis, q);
   std::string out;
-  AppendDigits(out, vars.current());
+  AppendCubeDigits(out, vars.current());
   out += '\n';
   io.writeOut(out);
   return kExitOk;
@@ -437,6 +487,20 @@ int RotateCommand(std::span<const std::string_view> args, const Io& io) {
 
 std::string_view HelpText() {
   return kHelp;
+}
+
+std::function<long(char*, std::size_t)> TextInput(std::string text, std::size_t chunk) {
+  return [text = std::move(text), chunk, at = std::size_t{0}](char* buffer, std::size_t size) mutable {
+    const std::size_t n = std::min({size, chunk, text.size() - at});
+    std::memcpy(buffer, text.data() + at, n);
+    at += n;
+    return static_cast<long>(n);
+  };
+}
+
+int Fail(const Io& io, std::string_view message) {
+  io.writeErr("rotalo-cli: " + std::string(message) + "\n");
+  return kExitUsage;
 }
 
 int Run(std::span<const std::string_view> args, const Io& io) {

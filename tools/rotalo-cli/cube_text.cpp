@@ -19,8 +19,12 @@ std::string Printable(std::string_view text) {
 }
 
 std::optional<std::string> ParseCubeText(std::string_view text, Buffer& cube) {
-  if (text.size() != kFacelets) {
-    return "wrong length: CUBE has " + std::to_string(text.size()) + " characters, it needs 54";
+  return ParseCubeText(text, text.size(), cube);
+}
+
+std::optional<std::string> ParseCubeText(std::string_view text, std::size_t length, Buffer& cube) {
+  if (length != kFacelets || text.size() != kFacelets) {
+    return "wrong length: CUBE has " + std::to_string(length) + " characters, it needs 54";
   }
   for (int i = 1; i <= kFacelets; ++i) {
     const char ch = text[static_cast<std::size_t>(i - 1)];

@@ -1,5 +1,8 @@
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -8,18 +11,24 @@
 int main(int argc, char** argv) {
   std::vector<std::string_view> args(argv + 1, argv + argc);
   rotalo::cli::Io io;
-  io.readInput = [](std::string& text) {
-    char chunk[1 << 16];
-    std::size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, stdin)) > 0) {
-      text.append(chunk, n);
-    }
-    return std::ferror(stdin) == 0;
+  io.read = [](char* buffer, std::size_t size) -> long {
+    ssize_t n;
+    do {
+      n = ::read(STDIN_FILENO, buffer, size);
+    } while (n < 0 && errno == EINTR);
+    return n;
   };
-  io.writeOut = [](std::string_view s) { std::fwrite(s.data(), 1, s.size(), stdout); };
+  io.inputReady = [] {
+    pollfd input{STDIN_FILENO, POLLIN, 0};
+    return ::poll(&input, 1, 0) > 0;  // bytes waiting, or the end of the input
+  };
+  bool writeFailed = false;
+  io.writeOut = [&](std::string_view s) {
+    writeFailed |= std::fwrite(s.data(), 1, s.size(), stdout) != s.size() || std::fflush(stdout) != 0;
+  };
   io.writeErr = [](std::string_view s) { std::fwrite(s.data(), 1, s.size(), stderr); };
   const int status = rotalo::cli::Run(args, io);
-  if (std::fflush(stdout) != 0) {
+  if (writeFailed || std::fflush(stdout) != 0) {
     std::fputs("rotalo-cli: could not write the output\n", stderr);
     return rotalo::cli::kExitUsage;
   }

@@ -29,11 +29,6 @@ std::optional<int> ParseInt(std::string_view text) {
   return value;
 }
 
-int Fail(const Io& io, const std::string& message) {
-  io.writeErr("rotalo-cli: " + message + "\n");
-  return kExitUsage;
-}
-
 // Saves every frame shown into a folder: frame-001.png, frame-002.png, ...
 class FrameSaver final : public FrameHost {
  public:
