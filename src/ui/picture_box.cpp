@@ -2,10 +2,15 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace rotalo::ui {
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+PictureBox::PictureBox(QWidget* parent, int ratio) : QWidget(parent) {
+  ratio_ = ratio > 0 ? ratio : std::max(1, qRound(devicePixelRatioF()));
+  if (ratio_ > 1) {
+    device_ = std::make_unique<DeviceCanvas>(surface_, ratio_);
+  }
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAccessibleName(tr("Cube"));
@@ -16,12 +21,14 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
 void PictureBox::SetBoxSize(int width, int height) {
   boxWidth_ = width;
   boxHeight_ = height;
-  canvas_.SetSize(width, height);
+  canvas().SetSize(width, height);
   resize(width, height);
 }
 
 void PictureBox::SetBoxScale(double width, double height) {
-  canvas_.SetScale(width, height);
+  scaleWidth_ = width;
+  scaleHeight_ = height;
+  canvas().SetScale(width, height);
 }
 
 void PictureBox::Present(bool now) {
@@ -34,11 +41,11 @@ void PictureBox::Present(bool now) {
 
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
-  painter.drawImage(QPoint(0, 0), canvas_.Image());
+  painter.drawImage(QRectF(0, 0, boxWidth_, boxHeight_), surface_.Image());
 }
 
 QPointF PictureBox::ToUnits(QPointF pixels) const {
-  return {pixels.x() * canvas_.ScaleWidth() / boxWidth_, pixels.y() * canvas_.ScaleHeight() / boxHeight_};
+  return {pixels.x() * scaleWidth_ / boxWidth_, pixels.y() * scaleHeight_ / boxHeight_};
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

@@ -5,8 +5,11 @@
 #include <QWidget>
 #include <functional>
 
+#include <memory>
+
 #include "render/context.h"
 #include "render/qt/qt_canvas.h"
+#include "ui/device_canvas.h"
 #include "ui/services.h"
 
 namespace rotalo::ui {
@@ -15,9 +18,14 @@ class PictureBox : public QWidget {
   Q_OBJECT
 
  public:
-  explicit PictureBox(QWidget* parent = nullptr);
+  // `ratio`: device pixels for each pixel of the drawing, 0 for the
+  // screen's own.
+  explicit PictureBox(QWidget* parent = nullptr, int ratio = 0);
 
-  QtCanvas& canvas() { return canvas_; }
+  // What the drawing procedures draw on, and the picture it makes.
+  Canvas& canvas() { return device_ ? static_cast<Canvas&>(*device_) : surface_; }
+  QtCanvas& surface() { return surface_; }
+  int Ratio() const { return ratio_; }
 
   // Size in pixels and scale in drawing units, as the Granularity panel
   // shows and sets them.
@@ -25,8 +33,8 @@ class PictureBox : public QWidget {
   void SetBoxScale(double width, double height);
   int BoxWidth() const { return boxWidth_; }
   int BoxHeight() const { return boxHeight_; }
-  double ScaleWidth() const { return canvas_.ScaleWidth(); }
-  double ScaleHeight() const { return canvas_.ScaleHeight(); }
+  double ScaleWidth() const { return scaleWidth_; }
+  double ScaleHeight() const { return scaleHeight_; }
 
   // Shows what has been drawn: at once when `now`, else with the next paint.
   void Present(bool now);
@@ -43,9 +51,13 @@ class PictureBox : public QWidget {
  private:
   QPointF ToUnits(QPointF pixels) const;
 
-  QtCanvas canvas_;
+  QtCanvas surface_;
+  std::unique_ptr<DeviceCanvas> device_;  // on screens with more pixels
+  int ratio_ = 1;
   int boxWidth_ = 230;
   int boxHeight_ = 230;
+  double scaleWidth_ = 230;
+  double scaleHeight_ = 230;
 };
 
 // The frames of the window's animations: each one is shown and held on

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "render/cube_drawing.h"
 #include "render/picking.h"
@@ -137,6 +138,14 @@ void SolveForm::BuildControls() {
     b->hide();
   }
 
+  // Space presses "&Next Move" in step-by-step play, wherever the focus is.
+  auto* space = new QShortcut(QKeySequence(Qt::Key_Space), this);
+  connect(space, &QShortcut::activated, this, [this] {
+    if (StepByStep && NextButton->isVisible()) {
+      NextButton_Click();
+    }
+  });
+
   ScrButton = button(QString(), [this] { ScrButton_Click(); });
   ScrButton->setAccessibleName(tr("Apply the drawing size"));
   const std::array<QString, 4> names{tr("H"), tr("W"), tr("SH"), tr("SW")};
@@ -194,6 +203,10 @@ void SolveForm::BuildMenus() {
     MenuP[k] = action;
   }
   MenuP[3]->setChecked(true);
+  MenuStep = MenuPause->addAction(tr("&Step by Step"));
+  MenuStep->setCheckable(true);
+  pauseGroup->addAction(MenuStep);
+  connect(MenuStep, &QAction::triggered, this, [this] { MenuStep_Click(); });
 
   MenuOptions = menuBar()->addMenu(tr("&Options"));
   MenuQuickFill = MenuOptions->addAction(tr("&Quick Fill"), this, [this] { MenuQuickFill_Click(); });
@@ -204,6 +217,9 @@ void SolveForm::BuildMenus() {
   MenuGran = MenuOptions->addAction(tr("&Granularity"));
   ConnectToggle(MenuGran, [this] { MenuGran_Click(); });
   MenuTwips = MenuOptions->addAction(tr("&Twips"), this, [this] { MenuTwips_Click(); });
+  MenuOptions->addSeparator();
+  MenuCopyText = MenuOptions->addAction(tr("&Copy Cube as Text"), this, [this] { MenuCopyText_Click(); });
+  MenuEnterText = MenuOptions->addAction(tr("&Enter Cube as Text..."), this, [this] { MenuEnterText_Click(); });
 
   MenuPatterns = menuBar()->addMenu(tr("&Patterns"));
   const std::array<QString, 5> patternCaptions{tr("&Checks"), tr("C&entres"), tr("&HI"), tr("&Diagonal Lines"),

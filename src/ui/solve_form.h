@@ -74,6 +74,9 @@ class SolveForm : public QMainWindow {
   QAction* MenuSolveString = nullptr;
   QAction* MenuGran = nullptr;
   QAction* MenuTwips = nullptr;
+  QAction* MenuStep = nullptr;        // Animation > Pause > Step by Step
+  QAction* MenuCopyText = nullptr;    // Options > Copy Cube as Text
+  QAction* MenuEnterText = nullptr;   // Options > Enter Cube as Text...
   std::array<QAction*, 6> MenuPat{};  // 1..5
 
   // Window-level values.
@@ -82,6 +85,7 @@ class SolveForm : public QMainWindow {
   int CursorKind = 1;
   int BrushColour = 1;
   int PauseMillis = 3000;
+  bool StepByStep = false;  // playback waits for "&Next Move" after each move
   int PatternCount = 5;
   int StepDone = 0;
   int Paused = 0;
@@ -112,6 +116,11 @@ class SolveForm : public QMainWindow {
   void MenuGran_Click();
   void ScrButton_Click();
   void MenuTwips_Click();
+  void MenuStep_Click();
+  void MenuCopyText_Click();
+  void MenuEnterText_Click();
+  // The cube on the drawing as the 54 digits of its colour codes.
+  std::string CubeAsText() const;
 
   // Solving, repair and playback.
   void SubmitButton_Click();
@@ -146,6 +155,8 @@ class SolveForm : public QMainWindow {
   void AnimateAndTurn(int face, int q, int e);
   // The pause check after a move; false when the program is ending.
   bool PauseCheck(bool withBack);
+  // The wait after a move: timed, or until "&Next Move" in step-by-step play.
+  bool WaitAfterMove();
   void ShowProgress(int done, int total);
   void RepairAnimation(char which, const std::array<int, 3>& flags);
   void UpdateRotateButton();

@@ -1,9 +1,12 @@
 // The Animation and Options menus of the main window, the Rotate button and
 // the Granularity panel.
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 #include <optional>
 
 #include "model/jumble.h"
@@ -67,9 +70,87 @@ void SolveForm::MenuR_Click(int frames) {
 void SolveForm::MenuP_Click(int index) {
   static constexpr std::array<int, 6> kMillis{1, 1000, 2000, 3000, 4000, 5000};
   PauseMillis = kMillis[static_cast<std::size_t>(index)];
+  StepByStep = false;
+  MenuStep->setChecked(false);
   for (std::size_t k = 0; k < MenuP.size(); ++k) {
     MenuP[k]->setChecked(static_cast<int>(k) == index);
   }
+}
+
+void SolveForm::MenuStep_Click() {
+  // Every move waits for the user; the other waits of the playback take no
+  // time.
+  StepByStep = true;
+  PauseMillis = 1;
+  for (QAction* entry : MenuP) {
+    entry->setChecked(false);
+  }
+  MenuStep->setChecked(true);
+}
+
+std::string SolveForm::CubeAsText() const {
+  // While painting the cube holds colour codes; once accepted it holds
+  // faces, each drawn in the colour of its centre.
+  Buffer codes = vars_.current();
+  if (!Label1->isVisible()) {
+    for (int i = 1; i <= kFacelets; ++i) {
+      const Int16 face = codes[static_cast<std::size_t>(i)];
+      Int16 code = 0;
+      for (int c = 1; c <= 6 && face >= 0 && face <= 6; ++c) {
+        if (vars_.ChosenColourValue[static_cast<std::size_t>(c)] ==
+            vars_.FaceColourValue[static_cast<std::size_t>(face)]) {
+          code = static_cast<Int16>(c);
+          break;
+        }
+      }
+      codes[static_cast<std::size_t>(i)] = code;
+    }
+  }
+  std::string text;
+  AppendCubeDigits(text, codes);
+  return text;
+}
+
+void SolveForm::MenuCopyText_Click() {
+  QGuiApplication::clipboard()->setText(QString::fromStdString(CubeAsText()));
+}
+
+void SolveForm::MenuEnterText_Click() {
+  if (!Label1->isVisible()) {
+    return;  // only while painting
+  }
+  QString offered = QGuiApplication::clipboard()->text().trimmed();
+  if (offered.size() != kFacelets ||
+      !std::all_of(offered.begin(), offered.end(), [](QChar c) { return c.isDigit(); })) {
+    offered.clear();
+  }
+  const QString text =
+      services_
+          .InputBox(this,
+                    tr("The 54 digits of the cube: the stickers of facelets 1 to 48, then the six centres, "
+                       "each the number of its colour in the Paint Box (1 to 6), or 0 for none."),
+                    tr("Enter Cube as Text"), offered)
+          .trimmed();
+  if (text.isEmpty()) {
+    return;  // cancelled
+  }
+  if (text.size() != kFacelets) {
+    services_.MsgBox(this, tr("The text has %1 characters, but a cube is exactly 54 digits.").arg(text.size()),
+                     kExclamation);
+    return;
+  }
+  for (qsizetype k = 0; k < text.size(); ++k) {
+    if (text[k] < u'0' || text[k] > u'6') {
+      services_.MsgBox(this, tr("Character %1, \"%2\", is not a digit from 0 to 6.").arg(k + 1).arg(text[k]),
+                       kExclamation);
+      return;
+    }
+  }
+  Buffer& cube = vars_.current();
+  for (int i = 1; i <= kFacelets; ++i) {
+    cube[static_cast<std::size_t>(i)] = static_cast<Int16>(text[i - 1].unicode() - u'0');
+  }
+  DrawCube();
 }
 
 void SolveForm::MenuQuickFill_Click() {

@@ -55,6 +55,7 @@ void SolveForm::SubmitButton_Click() {
     DrawCube();
     return;
   }
+  MenuEnterText->setEnabled(false);
   Instruct->hide();
   Label1->hide();
   Shape2->hide();
@@ -286,6 +287,22 @@ bool SolveForm::PauseCheck(bool withBack) {
   return true;
 }
 
+bool SolveForm::WaitAfterMove() {
+  if (!StepByStep) {
+    return TimedWait(PauseMillis, [this] { return Paused != 0; });
+  }
+  NextButton->setText(tr("&Next Move"));
+  NextButton->show();
+  NextButton->setFocus();
+  StepDone = 0;
+  const bool alive = services_.WaitUntil([this] { return StepDone != 0 || Paused != 0 || !StepByStep; });
+  NextButton->hide();
+  if (alive && !StepByStep && StepDone == 0 && Paused == 0) {
+    return TimedWait(PauseMillis, [this] { return Paused != 0; });  // timed pauses from now on
+  }
+  return alive;
+}
+
 void SolveForm::PlaySolution() {
   const Simplified simplified = SimplifyMoveString(vars_);
   SolutionText = simplified.SolutionText;
@@ -335,7 +352,7 @@ void SolveForm::PlaySolution() {
       const int done = Play.PlayPos - Play.MarkersPassed;
       ShowProgress(done, moves);
       PlayTurn(token.face, token.turn);
-      if (!TimedWait(PauseMillis, [this] { return Paused == 1; })) return;
+      if (!WaitAfterMove()) return;
       services_.ProcessEventsOnce();
       if (!PauseCheck(true)) return;
     }
@@ -446,7 +463,7 @@ void SolveForm::PlayPattern(const std::string& moves) {
     ShowProgress(Play.PlayPos, PatternTotal);
     const Token token = TokenAt(moves, Play.PlayPos);
     PlayTurn(token.face, token.turn);
-    if (!TimedWait(PauseMillis, [this] { return Paused != 0; })) return;
+    if (!WaitAfterMove()) return;
     services_.ProcessEventsOnce();
     if (!PauseCheck(true)) return;
   }

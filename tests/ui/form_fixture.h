@@ -32,7 +32,7 @@ struct FormFixture {
 
   // The colour of the picture at drawing point (x, y), 0x00BBGGRR.
   Colour PixelAt(int x, int y) {
-    const QRgb rgb = form->PC->canvas().Image().pixel(x, y);
+    const QRgb rgb = form->PC->surface().Image().pixel(x, y);
     return static_cast<Colour>(qRed(rgb)) | static_cast<Colour>(qGreen(rgb)) << 8 |
            static_cast<Colour>(qBlue(rgb)) << 16;
   }

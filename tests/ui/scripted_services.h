@@ -27,6 +27,7 @@ class ScriptedServices final : public Services {
   // What the program showed and asked.
   std::vector<Message> messages;
   std::vector<QString> prompts;
+  std::vector<QString> offered;     // the text each input box started with
   std::vector<int> timerIntervals;  // every time the timer was started
   int beeps = 0;
   bool ended = false;
@@ -66,9 +67,9 @@ class ScriptedServices final : public Services {
     return (style & 0x7) == 4 ? kAnswerNo : kAnswerOk;
   }
 
-  QString InputBox(QWidget* /*parent*/, const QString& prompt, const QString& /*title*/,
-                   const QString& /*text*/) override {
+  QString InputBox(QWidget* /*parent*/, const QString& prompt, const QString& /*title*/, const QString& text) override {
     prompts.push_back(prompt);
+    offered.push_back(text);
     if (inputAnswers.empty()) {
       return {};
     }

@@ -3,11 +3,13 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSet>
 #include <QtTest>
 
 #include "checking/entry_check.h"
 #include "form_fixture.h"
 #include "model/rotation.h"
+#include "render/cube_drawing.h"
 #include "ui/swatch.h"
 
 using namespace rotalo;
@@ -263,6 +265,46 @@ class SolveFormTest : public QObject {
     QCOMPARE(f.services.messages[1].text, QStringLiteral("Actual: (11022,5748)"));
     QCOMPARE(f.services.messages[2].text, QStringLiteral("Scale: (730,340)"));
     QCOMPARE(f.services.messages[0].style, int{kOkOnly});
+  }
+
+  void DrawsSharplyOnScreensWithMorePixels() {
+    // The same cube on a box with two device pixels for each of its own.
+    Vars vars;
+    ChooseColours(vars, {0, 1, 2, 3, 4, 5});
+    FillSolved(vars, 0);
+    TurnFace(vars, 4, 1);
+    PictureBox single(nullptr, 1);
+    PictureBox twice(nullptr, 2);
+    for (PictureBox* box : {&single, &twice}) {
+      box->SetBoxSize(230, 230);
+      box->SetBoxScale(230, 230);
+      DrawCube(box->canvas(), DrawContext{}, vars);
+    }
+    const QImage one = single.surface().Image();
+    const QImage two = twice.surface().Image();
+    QCOMPARE(two.size(), QSize(460, 460));
+    QSet<QRgb> cube{qRgb(0, 0, 0)};
+    for (int f = 1; f <= 6; ++f) {
+      cube.insert(QtCanvas::ToQColor(vars.FaceColourValue[static_cast<std::size_t>(f)]).rgb());
+    }
+    // Each pixel of the plain picture is a block of four in the finer one;
+    // all four have its colour, but where a slanting line is drawn finer.
+    int same = 0;
+    int differ = 0;
+    for (int y = 0; y < 230; ++y) {
+      for (int x = 0; x < 230; ++x) {
+        const QRgb c = one.pixel(x, y);
+        if (!cube.contains(c)) {
+          continue;  // the sky, smoothed at either size
+        }
+        const bool agree = two.pixel(2 * x, 2 * y) == c && two.pixel(2 * x + 1, 2 * y) == c &&
+                           two.pixel(2 * x, 2 * y + 1) == c && two.pixel(2 * x + 1, 2 * y + 1) == c;
+        (agree ? same : differ) += 1;
+      }
+    }
+    // About one in fourteen differ, along the slanting outlines; a picture
+    // shifted by a device pixel has one in eight.
+    QVERIFY2(differ * 10 < same + differ, qPrintable(QString("%1 of %2 differ").arg(differ).arg(same + differ)));
   }
 
   void ClosingDuringAnAnimationEndsAtOnce() {

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <algorithm>
 #include <cmath>
 
 #include "render/qt/qt_canvas.h"
@@ -57,11 +58,14 @@ void DrawArrow(QPainter& painter, QPointF a, QPointF b, QPointF bend) {
 
 }  // namespace
 
-QImage MakeBackground(Background background) {
+QImage MakeBackground(Background background, int ratio) {
   const int width = 230;
   const int height = background == Background::Arrows ? 229 : 230;
-  QImage image(width, height, QImage::Format_RGB32);  // the canvas copies it row by row
+  ratio = std::max(ratio, 1);
+  // The canvas copies it row by row, one pixel for one pixel.
+  QImage image(width * ratio, height * ratio, QImage::Format_RGB32);
   QPainter painter(&image);
+  painter.scale(ratio, ratio);
   painter.setRenderHint(QPainter::Antialiasing, true);
   DrawSky(painter, width, height);
   if (background == Background::Arrows) {

@@ -149,7 +149,13 @@ void QtCanvas::Column(int x, int y1, int y2) {
 
 void QtCanvas::SetBackground(Background background) {
   Flush();
-  backgroundImage_ = MakeBackground(background);
+  background_ = background;
+  backgroundImage_ = MakeBackground(background, backgroundRatio_);
+}
+
+void QtCanvas::SetBackgroundRatio(int ratio) {
+  backgroundRatio_ = std::max(ratio, 1);
+  SetBackground(background_);
 }
 
 void QtCanvas::SetSize(int width, int height) {

@@ -13,7 +13,9 @@ namespace rotalo {
 
 // The two sky pictures, 230 pixels wide: with the rotation arrows (229 high)
 // and plain (230 high).
-QImage MakeBackground(Background background);
+// `ratio` device pixels for one: the same picture, sharper on a screen of
+// that many pixels for each of the program's.
+QImage MakeBackground(Background background, int ratio = 1);
 
 // Lines of one pen are collected and drawn together when the pen changes, the
 // area is cleared or the image is read. One-pixel vertical lines at the
@@ -33,6 +35,9 @@ class QtCanvas final : public Canvas {
   void SetPenColour(Colour colour) override;
   void Line(int x1, int y1, int x2, int y2) override;
   void SetBackground(Background background) override;
+  // Backgrounds drawn with `ratio` pixels for one, for a canvas that many
+  // times the drawing's size.
+  void SetBackgroundRatio(int ratio);
   void SetSize(int width, int height) override;
   void SetScale(double width, double height) override;
 
@@ -56,6 +61,8 @@ class QtCanvas final : public Canvas {
   double scaleWidth_ = 230;
   double scaleHeight_ = 230;
   QImage backgroundImage_;
+  Background background_ = Background::Arrows;
+  int backgroundRatio_ = 1;
   QImage image_;
   std::unique_ptr<QPainter> painter_;
   int penWidth_ = 1;
