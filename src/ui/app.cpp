@@ -17,12 +17,15 @@ bool App::Start() {
 }
 
 void App::ShowColours() {
+  // The start-up window is unloaded: it goes once its click is handled.
+  splash.release()->deleteLater();
   colours = std::make_unique<ColoursForm>(services_, vars);
   colours->onNext = [this] { ShowSolveForm(); };
   colours->Form_Load();
 }
 
 void App::ShowSolveForm() {
+  colours.release()->deleteLater();
   solve = std::make_unique<SolveForm>(services_, vars);
   solve->Form_Load();
 }

@@ -21,6 +21,7 @@ class App {
   bool Start();
 
   Vars vars;
+  // A window is held here while it is loaded.
   std::unique_ptr<SplashForm> splash;
   std::unique_ptr<ColoursForm> colours;
   std::unique_ptr<SolveForm> solve;

@@ -180,9 +180,11 @@ class ColoursFormTest : public QObject {
     QVERIFY(app.Start());
     app.splash->SplashContinueButton->click();
     QVERIFY(app.colours && app.colours->isVisible());
-    app.colours->Command1->click();
+    QPointer<ColoursForm> colours = app.colours.get();
+    colours->Command1->click();
     QVERIFY(app.solve && app.solve->isVisible());
-    QVERIFY(!app.colours->isVisible());
+    QVERIFY(!app.colours && !app.splash);
+    QTRY_VERIFY(!colours);  // unloaded
     QCOMPARE(app.vars.FaceColourValue[5], rotalo::Colour{0x00FF0000});
   }
 };
