@@ -127,8 +127,9 @@ void SolveForm::MenuEnterText_Click() {
   const QString text =
       services_
           .InputBox(this,
-                    tr("The 54 digits of the cube: the stickers of facelets 1 to 48, then the six centres, "
-                       "each the number of its colour in the Paint Box (1 to 6), or 0 for none."),
+                    tr("The 54 digits of the cube:") + QStringLiteral("\n") +
+                        tr("the stickers of facelets 1 to 48, then the six centres,") + QStringLiteral("\n") +
+                        tr("each the number of its colour in the Paint Box (1 to 6), or 0 for none."),
                     tr("Enter Cube as Text"), offered)
           .trimmed();
   if (text.isEmpty()) {
