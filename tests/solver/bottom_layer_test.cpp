@@ -119,11 +119,12 @@ TEST(SolveBottomEdges, EveryArrangementAndFlipIsSortedOrReported) {
       ASSERT_EQ(faults, (Faults{0, static_cast<Int16>(inversions % 2), static_cast<Int16>(flips % 2)})) << name;
       ASSERT_TRUE(HomeButBottomEdges(vars)) << name << " flips " << code;
       ASSERT_TRUE(faults.Any() || IsSolved(vars.current())) << name << " flips " << code;
-      // Flips are mended even when two edges are exchanged; with both faults
-      // nothing is done at all.
+      // Flips are mended even when two edges are exchanged; with an odd flip
+      // and nothing that can be sorted, nothing is done at all.
       const Buffer& cube = vars.current();
       ASSERT_TRUE(flips % 2 == 1 || (cube[42] == 6 && cube[44] == 6 && cube[46] == 6 && cube[48] == 6)) << name;
-      ASSERT_TRUE(faults.SwapFault == 0 || faults.FlipFault == 0 || vars.MoveString.empty()) << name;
+      const bool nothingToSort = faults.SwapFault == 1 || order == Four{1, 2, 3, 4};
+      ASSERT_TRUE(faults.FlipFault == 0 || !nothingToSort || vars.MoveString.empty()) << name;
       ASSERT_LE(TokenCount(vars.MoveString), 52);
     }
   } while (std::next_permutation(order.begin(), order.end()));
