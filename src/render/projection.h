@@ -22,8 +22,8 @@ struct DrawPoint {
   friend bool operator==(const DrawPoint&, const DrawPoint&) = default;
 };
 
-// The drawing coordinates rounded down (the floor, also for negative values). The horizontal
-// product (x - z) * Root3 / 2 is cut to single precision first.
+// The drawing coordinates, rounded down (the floor, also below zero). The
+// horizontal product (x - z) * Root3 / 2 is cut to single precision first.
 DrawPoint Project(const DrawContext& context, const ModelPoint& p);
 
 // The resting cell of facelet i (1..54): the corner of its unit square with

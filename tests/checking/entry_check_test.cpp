@@ -73,10 +73,8 @@ TEST(SubmitEntry, EachFaultHasItsMessage) {
     const EntryVerdict verdict = SubmitEntry(vars);
     EXPECT_EQ(EntryMessage(verdict), c.message);
     // A rejection leaves the painting and the colours as they were.
-    EXPECT_EQ(vars.EntryCheck, 0);
-    EXPECT_EQ(vars.current(), painted) << c.message;
-    EXPECT_EQ(vars.FaceColourName, names);
-    EXPECT_EQ(vars.FaceColourValue, values);
+    EXPECT_TRUE(vars.EntryCheck == 0 && vars.current() == painted) << c.message;
+    EXPECT_TRUE(vars.FaceColourName == names && vars.FaceColourValue == values) << c.message;
     if (c.changes.size() == 1 && c.changes[0].swap) {  // the user mends his painting
       std::swap(vars.current()[c.changes[0].a], vars.current()[c.changes[0].b]);
       EXPECT_TRUE(SubmitEntry(vars).Accepted()) << c.message;
@@ -93,12 +91,10 @@ TEST(SubmitEntry, AcceptsAndConvertsACubeInAnyColoursAndNamesColoursNotFaces) {
   }
   const Vars painted = vars;
   ASSERT_TRUE(SubmitEntry(vars).Accepted());
-  EXPECT_EQ(vars.EntryCheck, 1);
-  EXPECT_TRUE(IsSolved(vars.Facelet[0]) && IsSolved(vars.current()));
-  EXPECT_EQ(vars.FaceColourName[1], "Light Blue");
-  EXPECT_EQ(vars.FaceColourName[2], "Green");
+  EXPECT_TRUE(vars.EntryCheck == 1 && IsSolved(vars.Facelet[0]) && IsSolved(vars.current()));
+  EXPECT_EQ(vars.FaceColourName,
+            (std::array<std::string, 7>{"Unknown", "Light Blue", "Green", "Black", "Purple", "Brown", "Orange"}));
   EXPECT_EQ(vars.FaceColourValue[3], 0x00000000u);  // Black
-  EXPECT_EQ(vars.FaceColourName[0], "Unknown");
 
   vars = painted;
   std::swap(vars.Facelet[0][9], vars.Facelet[0][19]);  // faces 1, 3, 2 carry Light Blue, Black, Green

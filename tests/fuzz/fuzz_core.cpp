@@ -49,8 +49,7 @@ void FuzzCommandLine(std::string_view data) {
   }
   cli::Io io;
   io.read = cli::TextInput(input, 1 + input.size() % 7);
-  io.writeOut = [](std::string_view) {};
-  io.writeErr = [](std::string_view) {};
+  io.writeOut = io.writeErr = [](std::string_view) {};
   const int status = cli::Run(args, io);
   Require(status >= 0 && status <= 2);
 }
@@ -62,10 +61,8 @@ void FuzzStages(std::string_view data) {
   vars.CurBuffer = 1;
   SolveOrRepair(vars);
   SimplifySolution(vars.MoveString);
-  if (data.size() > kFacelets) {
-    const auto axis = static_cast<unsigned char>(data[kFacelets]);
-    RotateCubeState(vars, axis % 7, axis / 7 % 5 - 1);
-  }
+  const auto axis = data.size() > kFacelets ? static_cast<unsigned char>(data[kFacelets]) : 0;
+  RotateCubeState(vars, axis % 7, axis / 7 % 5 - 1);
 }
 
 // Move strings of any shape through the simplification and the player.

@@ -16,10 +16,7 @@ TEST(Companion, PairsEdgesAndWalksRoundCorners) {
     EXPECT_EQ(Companion(i, 3), i % 2 == 1 ? i : Companion(i, 1));
     EXPECT_EQ(Companion(i, -1), Companion(i, 2));
   }
-  EXPECT_EQ(Companion(19, 1), 1);
-  EXPECT_EQ(Companion(19, 2), 9);
-  EXPECT_EQ(Companion(40, 2), 12);
-  EXPECT_EQ(Companion(49, 1), 0);
+  EXPECT_TRUE(Companion(19, 1) == 1 && Companion(19, 2) == 9 && Companion(40, 2) == 12 && Companion(49, 1) == 0);
 }
 
 TEST(CornerTable, HoldsEveryCornerFaceletOnceOnThreeNeighbouringFaces) {
@@ -38,9 +35,7 @@ TEST(CornerTable, HoldsEveryCornerFaceletOnceOnThreeNeighbouringFaces) {
 }
 
 TEST(NextSide, WalksTheRingBothWays) {
-  EXPECT_EQ(NextSide(5, 1), 2);
-  EXPECT_EQ(NextSide(2, -1), 5);
-  EXPECT_EQ(NextSide(2, -7), 3);
+  EXPECT_TRUE(NextSide(5, 1) == 2 && NextSide(2, -1) == 5 && NextSide(2, -7) == 3);
   for (int s = 2; s <= 5; ++s) {
     for (int n = -9; n <= 9; ++n) {
       EXPECT_TRUE(NextSide(s, n) >= 2 && NextSide(s, n) <= 5);
@@ -54,10 +49,8 @@ TEST(Faces, SideOfTopAndBottomNameTheSideEachEdgeTouchesAndHomeFaceTheOwner) {
     EXPECT_EQ(HomeFace(Companion(p, 1)), SideOfTop(p)) << p;
     EXPECT_EQ(HomeFace(Companion(40 + p, 1)), SideOfBottom(p)) << p;
   }
-  EXPECT_EQ(SideOfTop(1), 2);  // corner positions: the side before them
-  EXPECT_EQ(SideOfBottom(1), 5);
-  EXPECT_EQ(SideOfTop(9), -1);
-  EXPECT_EQ(SideOfBottom(0), -1);
+  // Corner positions: the side before them; other positions: none.
+  EXPECT_TRUE(SideOfTop(1) == 2 && SideOfBottom(1) == 5 && SideOfTop(9) == -1 && SideOfBottom(0) == -1);
   EXPECT_TRUE(HomeFace(8) == 1 && HomeFace(9) == 2 && HomeFace(48) == 6 && HomeFace(49) == 1 && HomeFace(54) == 6);
 }
 

@@ -26,9 +26,7 @@ TEST(JumbleCube, TurnsTwentyRandomFacesClockwiseAndKeepsNoMoves) {
   const std::vector<float> draws{0.0f, 0.17f, 0.34f, 0.5f, 0.67f, 0.9999999f};
   std::size_t next = 0;
   JumbleCube(vars, [&] { return draws[next++ % draws.size()]; });
-  EXPECT_EQ(next, 20u);
-  EXPECT_TRUE(vars.MoveString.empty());
-  EXPECT_EQ(vars.Facelet[0], vars.current());
+  EXPECT_TRUE(next == 20u && vars.MoveString.empty() && vars.Facelet[0] == vars.current());
   EXPECT_EQ(vars.current(), Turned({1, 2, 3, 4, 5, 6}));
   // Values outside the unit range, or none, still give faces.
   int n = 0;

@@ -23,7 +23,7 @@ struct Drawing {
   DrawContext context;
 };
 
-int TurnFrames(int frames, int q, int e, int face = 1) {
+int TurnFrames(int frames, int q, int e, int face) {
   Drawing run;
   run.context.FramesPerTurn = frames;
   run.context.TurnBusy = 1;
@@ -36,17 +36,15 @@ int TurnFrames(int frames, int q, int e, int face = 1) {
 }
 
 TEST(AnimateTurn, ShowsOneFrameLessThanTheStepsUnlessAskedForTheEnd) {
-  EXPECT_EQ(TurnFrames(6, 1, 0), 5);
-  EXPECT_EQ(TurnFrames(6, 1, 1), 6);
-  EXPECT_EQ(TurnFrames(6, -1, 0, 3), 5);
-  EXPECT_EQ(TurnFrames(2, 1, 0), 1);
-  EXPECT_EQ(TurnFrames(10, 1, 0, 6), 9);
-  EXPECT_EQ(TurnFrames(6, 2, 0), 9);  // i = 2 .. 10, 30 to 150 degrees
-  EXPECT_EQ(TurnFrames(0, 1, 1), 1);  // at least one step
-  for (int face : {0, 7, -3}) {
-    EXPECT_EQ(TurnFrames(6, 1, 0, face), 0);
+  // Steps, q, e and face, and the frames shown: a half turn with six steps
+  // goes from 30 to 150 degrees; no step count is below one; a face outside
+  // 1..6 or no turn draws nothing.
+  constexpr int kCases[][5] = {{6, 1, 0, 1, 5},  {6, 1, 1, 1, 6},  {6, -1, 0, 3, 5}, {2, 1, 0, 1, 1},
+                               {10, 1, 0, 6, 9}, {6, 2, 0, 1, 9},  {0, 1, 1, 1, 1},  {6, 1, 0, 0, 0},
+                               {6, 1, 0, 7, 0},  {6, 1, 0, -3, 0}, {6, 0, 1, 2, 0}};
+  for (const auto& c : kCases) {
+    EXPECT_EQ(TurnFrames(c[0], c[1], c[2], c[3]), c[4]) << c[0] << " " << c[1] << " " << c[2] << " " << c[3];
   }
-  EXPECT_EQ(TurnFrames(6, 0, 1, 2), 0);
 }
 
 TEST(AnimateTurn, ThreeIsAnimatedAsMinusOneAndWrittenBackAndHalfTurnsDrawTwoSideRows) {
@@ -171,8 +169,7 @@ TEST(AnimateRotation, EveryFrameFollowsThePaintersRuleThenTheStoredCubeIsRotated
       for (int i = 1; i <= 2; ++i) {
         ExpectPaintersPicture(keeper.frames[i - 1], start, axis, q * i * kPi / 6, true);
       }
-      EXPECT_EQ(vars.current(), expected.current());
-      EXPECT_EQ(vars.MoveString, expected.MoveString);
+      EXPECT_TRUE(vars.current() == expected.current() && vars.MoveString == expected.MoveString);
       QtCanvas still;
       still.SetBackground(Background::Plain);
       DrawCube(still, context, expected);

@@ -44,9 +44,7 @@ TEST(DrawCube, DrawsNothingButTheBackgroundWhileTheCubeIsHidden) {
   DrawContext context;
   context.CubeVisible = 0;
   DrawCube(canvas, context, testing::SolvedVars());
-  EXPECT_EQ(canvas.clears, 1);
-  EXPECT_TRUE(canvas.lines.empty());
-  EXPECT_TRUE(canvas.width == 2 && canvas.colour == 0u);
+  EXPECT_TRUE(canvas.clears == 1 && canvas.lines.empty() && canvas.width == 2 && canvas.colour == 0u);
 }
 
 }  // namespace

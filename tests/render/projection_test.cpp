@@ -12,10 +12,7 @@ TEST(Project, PlacesTheCubeCornersAroundTheCentre) {
   EXPECT_EQ(Project(context, {0, 0, 3}), (DrawPoint{37, 70}));
   EXPECT_EQ(Project(context, {0, 3, 0}), (DrawPoint{115, 205}));
   EXPECT_EQ(Project(context, {3, 0, 3}), (DrawPoint{115, 25}));
-  DrawContext moved;
-  moved.OriginX = 10;
-  moved.OriginY = 20;
-  moved.DrawScale = 60;
+  const DrawContext moved{60, 10, 20};  // scale 60, origin (10, 20)
   EXPECT_EQ(Project(moved, {0, 1, 0}), (DrawPoint{10, 80}));
 }
 
@@ -34,12 +31,10 @@ TEST(Project, RoundsDownInSinglePrecisionAcross) {
 }
 
 TEST(StickerCorners, SpanTheRestingCellInTheFacePlane) {
-  const auto c25 = StickerCorners(25);  // the top left of face 4, at the near top corner
-  EXPECT_EQ(c25[0].x, 0);
-  EXPECT_EQ(c25[1].y, 1);         // one unit down
-  EXPECT_EQ(c25[2].x, 1);         // one unit along x
-  EXPECT_EQ(CellCorner(1).x, 2);  // the back corner of the top face
-  EXPECT_EQ(CellCorner(1).z, 2);
+  // Facelet 25, the top left of face 4 at the near top corner: one unit down,
+  // one along x; facelet 1 at the back corner of the top face.
+  const auto c25 = StickerCorners(25);
+  EXPECT_TRUE(c25[0].x == 0 && c25[1].y == 1 && c25[2].x == 1 && CellCorner(1).x == 2 && CellCorner(1).z == 2);
   const float planes[7] = {0, 0, 3, 3, 0, 0, 3};  // y, z, x, z, x, y per face
   for (int i = 1; i <= kFacelets; ++i) {
     for (const ModelPoint& p : StickerCorners(i)) {

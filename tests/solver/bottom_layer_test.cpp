@@ -106,12 +106,8 @@ TEST(SolveBottomCorners, WorkedCases) {
 TEST(SolveBottomEdges, EveryArrangementAndFlipIsSortedOrReported) {
   Four order{1, 2, 3, 4};
   do {
-    int inversions = 0;
-    for (int i = 0; i < 4; ++i) {
-      for (int j = i + 1; j < 4; ++j) {
-        inversions += order[i] > order[j] ? 1 : 0;
-      }
-    }
+    const int inversions = (order[0] > order[1]) + (order[0] > order[2]) + (order[0] > order[3]) +
+                           (order[1] > order[2]) + (order[1] > order[3]) + (order[2] > order[3]);
     for (int code = 0; code < 16; ++code) {
       const Four flip{code & 1, code >> 1 & 1, code >> 2 & 1, code >> 3 & 1};
       const int flips = flip[0] + flip[1] + flip[2] + flip[3];
@@ -123,11 +119,12 @@ TEST(SolveBottomEdges, EveryArrangementAndFlipIsSortedOrReported) {
       ASSERT_EQ(faults, (Faults{0, static_cast<Int16>(inversions % 2), static_cast<Int16>(flips % 2)})) << name;
       ASSERT_TRUE(HomeButBottomEdges(vars)) << name << " flips " << code;
       ASSERT_TRUE(faults.Any() || IsSolved(vars.current())) << name << " flips " << code;
-      // Flips are mended even when two edges are exchanged; with both faults
-      // nothing is done at all.
+      // Flips are mended even when two edges are exchanged; with an odd flip
+      // and nothing that can be sorted, nothing is done at all.
       const Buffer& cube = vars.current();
       ASSERT_TRUE(flips % 2 == 1 || (cube[42] == 6 && cube[44] == 6 && cube[46] == 6 && cube[48] == 6)) << name;
-      ASSERT_TRUE(faults.SwapFault == 0 || faults.FlipFault == 0 || vars.MoveString.empty()) << name;
+      const bool nothingToSort = faults.SwapFault == 1 || order == Four{1, 2, 3, 4};
+      ASSERT_TRUE(faults.FlipFault == 0 || !nothingToSort || vars.MoveString.empty()) << name;
       ASSERT_LE(TokenCount(vars.MoveString), 52);
     }
   } while (std::next_permutation(order.begin(), order.end()));
@@ -141,12 +138,10 @@ TEST(SolveBottomEdges, WorkedCases) {
   const std::string cycle = Recorded(EdgeCycleA, {2});
   EXPECT_EQ(vars.MoveString.substr(0, cycle.size()), cycle);
 
-  Vars solved = TurnedVars("");
-  faults.SwapFault = 1;
-  faults.FlipFault = 1;
+  Vars solved = TurnedVars("");  // a solved bottom layer records nothing
+  faults = Faults{0, 1, 1};
   SolveBottomEdges(solved, faults);
-  EXPECT_EQ(solved.MoveString, "");
-  EXPECT_FALSE(faults.Any());
+  EXPECT_TRUE(solved.MoveString.empty() && !faults.Any());
 }
 
 }  // namespace

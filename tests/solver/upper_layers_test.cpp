@@ -35,7 +35,7 @@ TEST(UpperLayerStages, WorkedCases) {
     const char* scramble;
     std::vector<std::pair<int, int>> exchanged;
     int stages;
-    const char* expected;
+    const char* expected;  // or nullptr
     int tokens;
   };
   const Case cases[] = {
@@ -71,8 +71,8 @@ TEST(UpperLayerStages, WorkedCases) {
   }
 }
 
-// On cubes that are no real cubes the middle layer must still end: a hang
-// runs into the time limit CTest sets on every test.
+// Cubes that are no real cubes: the middle layer must still end (the
+// fuzzing corpus has many more, replayed under a time limit).
 TEST(SolveMiddleLayer, EndsOnCubesThatAreNotRealCubes) {
   Vars vars = TurnedVars("");  // middle edges in the bottom colour can never be inserted
   for (int k = 2; k <= 5; ++k) {
@@ -83,9 +83,7 @@ TEST(SolveMiddleLayer, EndsOnCubesThatAreNotRealCubes) {
   // Two slots holding the same edge: it is inserted, taken out and inserted
   // again until the bound on sweeps stops the stage.
   Vars twice = TurnedVars("");
-  twice.current()[24] = 2;
-  twice.current()[28] = 3;
-  twice.current()[16] = 6;
+  twice.current()[24] = 2, twice.current()[28] = 3, twice.current()[16] = 6;
   SolveMiddleLayer(twice);
 }
 

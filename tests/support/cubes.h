@@ -41,7 +41,6 @@ inline Vars TurnedVars(std::string_view moves) {
   CopyBuffer(vars, vars.CurBuffer, 0);
   vars.CurBuffer = 0;
   vars.RecordMoves = 1;
-  vars.MoveString.clear();
   return vars;
 }
 
@@ -59,11 +58,7 @@ inline std::string RandomMoves(std::mt19937& rng, int count) {
 // A move string written with single spaces between tokens, as people write
 // it ("21 43 AA"), turned into the program's form with a space after each.
 inline std::string Moves(std::string_view spaced) {
-  std::string moves(spaced);
-  if (!moves.empty()) {
-    moves += ' ';
-  }
-  return moves;
+  return spaced.empty() ? "" : std::string(spaced) + " ";
 }
 
 }  // namespace rotalo::testing

@@ -109,16 +109,12 @@ std::filesystem::path TempFolder(const std::string& name) {
 }
 
 TEST(RotaloCli, MalformedInputIsAUsageErrorWithNoOutput) {
-  struct Case {
-    std::vector<std::string_view> args;
-    const char* message;
-  };
   std::string letter = kSolved;
   letter[9] = 'x';
   std::string seven = kSolved;
   seven[53] = '7';
   const std::string path = TempFolder("refused").string();
-  const Case cases[] = {
+  const std::pair<std::vector<std::string_view>, const char*> cases[] = {
       {{}, "no command given"},
       {{"shuffle"}, "unknown command"},
       {{"solve"}, "needs a CUBE"},
@@ -151,11 +147,10 @@ TEST(RotaloCli, MalformedInputIsAUsageErrorWithNoOutput) {
       {{"render", kSolved, path, "--spin"}, "does not know"},
       {{"render", kSolved, path, "--frames", "4"}, "needs --turn, --rotate or --repair"},
   };
-  for (const Case& c : cases) {
-    const Result r = RunWith(c.args);
-    EXPECT_EQ(r.status, kExitUsage) << c.message;
-    EXPECT_TRUE(r.out.empty()) << c.message;
-    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+  for (const auto& [args, message] : cases) {
+    const Result r = RunWith(args);
+    EXPECT_TRUE(r.status == kExitUsage && r.out.empty()) << message;
+    EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
     EXPECT_EQ(r.err.rfind("rotalo-cli: ", 0), 0u);
   }
   EXPECT_FALSE(std::filesystem::exists(path));  // nothing made for a refused render
@@ -192,14 +187,9 @@ TEST(RotaloCli, RenderWritesTheRestingCubeOrEveryFrameOfAnAnimation) {
   std::filesystem::remove_all(folder);
 }
 
-TEST(RotaloCli, HelpDescribesEveryCommandAndWinsOverTheRest) {
-  const Result r = RunWith({"--help"});
-  EXPECT_EQ(r.status, kExitOk);
-  for (const char* word :
-       {"solve", "check", "apply", "rotate", "render", "--turn", "--scramble", "--colours", "Exit"}) {
-    EXPECT_NE(r.out.find(word), std::string::npos) << word;
-  }
-  EXPECT_EQ(RunWith({"solve", "--help"}).out, r.out);
+TEST(RotaloCli, HelpWinsOverEverythingElse) {
+  const Result r = RunWith({"solve", "--scramble", "--help"});
+  EXPECT_TRUE(r.status == kExitOk && r.out == HelpText() && r.out.find("rotate CUBE AXIS Q") != std::string::npos);
 }
 
 }  // namespace

@@ -136,7 +136,8 @@ class LineReader {
       if (newline != nullptr && total == 0) {  // the whole line lies in the buffer
         line = {start, count};
         length = count;
-        return TrimReturn(line, length, count > 0 ? start[count - 1] : 0);
+        DropCarriageReturn(line, length, count > 0 ? start[count - 1] : 0);
+        return true;
       }
       kept_.append(start, std::min(count, kKept - kept_.size()));
       total += count;
@@ -147,7 +148,8 @@ class LineReader {
     }
     line = kept_;
     length = total;
-    return TrimReturn(line, length, last);
+    DropCarriageReturn(line, length, last);
+    return true;
   }
 
   bool failed() const { return failed_; }
@@ -155,12 +157,12 @@ class LineReader {
  private:
   static constexpr std::size_t kKept = 64;
 
-  static bool TrimReturn(std::string_view& line, std::size_t& length, char last) {
+  // A line that ended in "\r\n" loses its "\r".
+  static void DropCarriageReturn(std::string_view& line, std::size_t& length, char last) {
     if (last == '\r') {
       --length;
       line = line.substr(0, std::min(line.size(), length));
     }
-    return true;
   }
 
   void Fill() {
