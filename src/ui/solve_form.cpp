@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "fewest/fewest.h"
 #include "render/cube_drawing.h"
 #include "render/picking.h"
 #include "render/qt/qt_canvas.h"
@@ -218,6 +219,10 @@ void SolveForm::BuildMenus() {
   ConnectToggle(MenuGran, [this] { MenuGran_Click(); });
   MenuTwips = MenuOptions->addAction(tr("&Twips"), this, [this] { MenuTwips_Click(); });
   MenuOptions->addSeparator();
+  MenuFewest = MenuOptions->addAction(tr("&Fewest Moves"));
+  ConnectToggle(MenuFewest, [this] { MenuFewest_Click(); });
+  MenuNotation =
+      MenuOptions->addAction(tr("See Solution in Standard &Notation"), this, [this] { MenuNotation_Click(); });
   MenuCopyText = MenuOptions->addAction(tr("&Copy Cube as Text"), this, [this] { MenuCopyText_Click(); });
   MenuEnterText = MenuOptions->addAction(tr("&Enter Cube as Text..."), this, [this] { MenuEnterText_Click(); });
 
@@ -307,6 +312,7 @@ void SolveForm::Form_Load() {
     vars_.FaceColourValue[k] = vars_.ChosenColourValue[k];
   }
   FillCornerTable(vars_);
+  fewestTables_ = StartFewestTables();
   show();
   SubmitButton->setFocus();
 }

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <future>
 #include <memory>
 #include <string>
 
@@ -94,6 +95,7 @@ class SolveForm : public QMainWindow {
   std::string SolutionText;
   PlayState Play;
   int PatternTotal = 0;
+  bool PlayingFewest = false;  // the solution played is the short one
 
   int OuterWidthTwips() const { return outerWidthTwips_; }
   int OuterHeightTwips() const { return outerHeightTwips_; }
@@ -117,6 +119,8 @@ class SolveForm : public QMainWindow {
   void ScrButton_Click();
   void MenuTwips_Click();
   void MenuStep_Click();
+  void MenuFewest_Click();
+  void MenuNotation_Click();
   void MenuCopyText_Click();
   void MenuEnterText_Click();
   // The cube on the drawing as the 54 digits of its colour codes.
@@ -133,6 +137,10 @@ class SolveForm : public QMainWindow {
   void ExitButton_Click();
   void MenuPat_Click(int index);
   void PlayPattern(const std::string& moves);
+
+  // Replaces the layer-by-layer solution of the cube in buffer 0 by a short
+  // one, waiting for the search tables if they are not built yet.
+  void FindFewestMoves();
 
   // Runs the repair dialogue for the faults of the last run and makes the
   // same changes to the stored cube as the user makes to his.
@@ -167,7 +175,8 @@ class SolveForm : public QMainWindow {
   QWidget* client_ = nullptr;
   int outerWidthTwips_ = 0;
   int outerHeightTwips_ = 0;
-  int labelWidth_ = 0;  // ProgressLabel's width, which a full Gage reaches
+  int labelWidth_ = 0;
+  std::shared_future<void> fewestTables_;  // built in the background from the start  // ProgressLabel's width, which a full Gage reaches
 };
 
 }  // namespace rotalo::ui

@@ -11,6 +11,7 @@
 
 #include "model/jumble.h"
 #include "model/moves.h"
+#include "model/notation.h"
 #include "render/turn_animation.h"
 #include "ui/picture_box.h"
 #include "ui/solve_form.h"
@@ -109,6 +110,14 @@ std::string SolveForm::CubeAsText() const {
   std::string text;
   AppendCubeDigits(text, codes);
   return text;
+}
+
+void SolveForm::MenuFewest_Click() {
+  MenuFewest->setChecked(!MenuFewest->isChecked());
+}
+
+void SolveForm::MenuNotation_Click() {
+  services_.MsgBox(this, QString::fromStdString(StandardNotation(SolutionText)), kOkOnly);
 }
 
 void SolveForm::MenuCopyText_Click() {

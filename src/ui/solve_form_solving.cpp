@@ -5,8 +5,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <atomic>
+#include <memory>
+#include <thread>
 
 #include "checking/entry_check.h"
+#include "fewest/fewest.h"
 #include "checking/solving_run.h"
 #include "model/moves.h"
 #include "playback/patterns.h"
@@ -79,8 +83,38 @@ void SolveForm::SolveOrRepair() {
   }
   Fault = report.runs.empty() ? Faults{} : report.runs.back();
   MoveCount = report.MoveCount;
+  PlayingFewest = false;
+  if (MenuFewest->isChecked()) {
+    FindFewestMoves();
+    if (services_.Ending()) {
+      return;
+    }
+  }
   DrawCube();
   PlaySolution();
+}
+
+void SolveForm::FindFewestMoves() {
+  if (fewestTables_.valid() && fewestTables_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+    // The tables are still being built: say so, and keep the window
+    // answering until they are done.
+    ShowInstruction(tr("Working..."));
+    auto ready = std::make_shared<std::atomic<bool>>(false);
+    std::thread waiter([tables = fewestTables_, ready, this] {
+      tables.wait();
+      QMetaObject::invokeMethod(this, [ready] { ready->store(true); }, Qt::QueuedConnection);
+    });
+    const bool alive = services_.WaitUntil([&ready] { return ready->load(); });
+    waiter.join();
+    if (!alive) {
+      return;
+    }
+  }
+  const rotalo::FewestSolution found = SolveFewest(vars_.Facelet[0]);
+  if (found.Solved()) {
+    vars_.MoveString = found.moves;
+    PlayingFewest = true;
+  }
 }
 
 bool SolveForm::TimedWait(int millis, const std::function<bool()>& alsoWhen) {
@@ -304,10 +338,17 @@ bool SolveForm::WaitAfterMove() {
 }
 
 void SolveForm::PlaySolution() {
-  const Simplified simplified = SimplifyMoveString(vars_);
-  SolutionText = simplified.SolutionText;
-  MoveCount = simplified.MoveCount;
-  Play = PlayState{0, 0, MoveCount, 2};
+  if (PlayingFewest) {
+    // Already as short as it gets, and without layers.
+    SolutionText = vars_.MoveString;
+    MoveCount = TokenCount(SolutionText);
+    Play = PlayState{0, 0, MoveCount, 0};
+  } else {
+    const Simplified simplified = SimplifyMoveString(vars_);
+    SolutionText = simplified.SolutionText;
+    MoveCount = simplified.MoveCount;
+    Play = PlayState{0, 0, MoveCount, 2};
+  }
   const int moves = Play.MovesInAll();
 
   ShowInstruction(tr("Your cube has now been solved in %1 moves.").arg(moves) + kBreak + kBreak +
@@ -329,8 +370,8 @@ void SolveForm::PlaySolution() {
   vars_.RecordMoves = 0;
   vars_.CurBuffer = 1;
   ShowProgress(0, moves);
-  ShowInstruction(tr("Solving top layer..."));
-  if (SolutionText.rfind("AA ", 0) != 0 && !TimedWait(PauseMillis)) return;
+  ShowInstruction(PlayingFewest ? tr("Solving...") : tr("Solving top layer..."));
+  if (!SolutionText.empty() && SolutionText.rfind("AA ", 0) != 0 && !TimedWait(PauseMillis)) return;
   if (!PauseCheck(false)) return;
 
   const std::string played = SolutionText;

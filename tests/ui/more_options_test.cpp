@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QtTest>
 
+#include "fewest/fewest.h"
 #include "form_fixture.h"
 
 using namespace rotalo;
@@ -20,6 +21,69 @@ class MoreOptionsTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void FewestMovesPlaysAShortSolution() {
+    FormFixture f;  // starts building the search tables
+    const bool tablesStillBuilding =
+        StartFewestTables().wait_for(std::chrono::seconds(0)) != std::future_status::ready;
+    f.form->MenuFewest->trigger();
+    QVERIFY(f.form->MenuFewest->isChecked());
+    f.form->MenuQuickFill->trigger();
+    ApplyMoveString(f.vars, "21 43 62 51 33 ");
+    bool sawWorking = false;
+    QStringList announced;
+    f.services.onWait = [&] { sawWorking = sawWorking || f.form->Instruct->text() == QStringLiteral("Working..."); };
+    f.services.ThenWhen([&] { return f.form->NextButton->isVisible(); },
+                        [&] {
+                          announced << f.form->Instruct->text();
+                          f.form->NextButton->click();
+                        });
+    f.services.ThenWhen([&] { return f.form->Play.PlayPos == 2; },
+                        [&] {
+                          QCOMPARE(f.form->Instruct->text(), QStringLiteral("Solving..."));
+                          f.form->PauseButton->click();
+                        });
+    f.services.ThenWhen([&] { return f.form->BackButton->isVisible(); },
+                        [&] {
+                          f.form->BackButton->click();
+                          QCOMPARE(f.form->Play.PlayPos, 1);
+                          f.form->PauseButton->click();
+                        });
+    f.form->SubmitButton->click();
+    QVERIFY(sawWorking || !tablesStillBuilding);
+    const int moves = TokenCount(f.form->SolutionText);
+    QVERIFY(moves >= 1 && moves <= 5);
+    QCOMPARE(announced.front().section(QLatin1Char('\n'), 0, 0),
+             QStringLiteral("Your cube has now been solved in %1 moves.").arg(moves));
+    QVERIFY(f.services.messages.empty());  // no layers, so no layer messages
+    QVERIFY(f.services.AllStepsRun() && !f.services.stuck);
+    QVERIFY(IsSolved(f.Cube()));
+    QVERIFY(f.form->MenuPatterns->menuAction()->isEnabled());
+  }
+
+  void FewestMovesLeavesASolvedCubeAlone() {
+    FormFixture f;
+    f.form->MenuFewest->trigger();
+    f.form->MenuQuickFill->trigger();
+    f.services.ThenWhen([&] { return f.form->NextButton->isVisible(); }, [&] { f.form->NextButton->click(); });
+    f.form->SubmitButton->click();
+    QCOMPARE(f.form->ProgressLabel->text(), QStringLiteral("0 of 0"));
+    QVERIFY(f.services.messages.empty());
+    QCOMPARE(f.services.beeps, 1);
+  }
+
+  void SolutionInStandardNotation() {
+    FormFixture f;
+    f.form->MenuQuickFill->trigger();
+    ApplyMoveString(f.vars, "21 43 62 51 33 ");
+    f.services.ThenWhen([&] { return f.form->NextButton->isVisible(); }, [&] { f.form->NextButton->click(); });
+    f.form->SubmitButton->click();
+    f.services.messages.clear();
+    f.form->MenuNotation->trigger();
+    const QString text = f.services.messages.at(0).text;
+    QVERIFY(text.startsWith("B F' R L' D R' D R F D2 F' D' F' D' F\n(top layer done)\nR' D R D F D' F'"));
+    QVERIFY(text.contains("\n(middle layer done)\nL' D' L B D B' L' D L D2"));
+  }
+
   void StepByStepWaitsForTheUserAfterEveryMove() {
     FormFixture f;
     f.form->MenuStep->trigger();

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QThread>
 #include <QWidget>
 #include <deque>
 #include <functional>
@@ -108,9 +110,12 @@ class ScriptedServices final : public Services {
         timer->tick();
         continue;
       }
-      // Nothing scripted is left and nothing else can happen.
-      stuck = true;
-      EndProgram();
+      // Nothing scripted is left: only another thread could still post an
+      // event. Give it a while, then call the program stuck.
+      if (!WaitForPostedEvent(done)) {
+        stuck = true;
+        EndProgram();
+      }
     }
     return !ended;
   }
@@ -162,6 +167,18 @@ class ScriptedServices final : public Services {
     int interval = 0;
     bool enabled = false;
   };
+
+  static bool WaitForPostedEvent(const std::function<bool()>& done) {
+    QDeadlineTimer deadline(30000);
+    while (!deadline.hasExpired()) {
+      QThread::msleep(2);
+      QCoreApplication::processEvents();
+      if (done()) {
+        return true;
+      }
+    }
+    return false;
+  }
 
   bool RunNextStep() {
     if (steps_.empty() || (steps_.front().when && !steps_.front().when())) {
