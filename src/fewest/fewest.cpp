@@ -122,7 +122,8 @@ class Search {
 
   // Searches phase-1 lengths 0, 1, 2... from every start in turn, each
   // phase-1 solution followed by the shortest phase 2 that beats the best
-  // solution so far.
+  // solution so far. Once phase 1 reaches the length of the best solution,
+  // no shorter one exists.
   void Run(const std::vector<Start>& starts) {
     for (int length = 0; length < best_ && !stopped_; ++length) {
       for (std::size_t n = 0; n < starts.size() && !stopped_; ++n) {

@@ -16,11 +16,13 @@
 namespace rotalo {
 
 struct FewestOptions {
-  // The search stops as soon as it has a solution of this many moves or
-  // fewer...
-  int targetLength = 20;
-  // ...or, once it has any solution, when this much time has gone by.
-  std::chrono::microseconds timeBudget{50'000};
+  // Once the search has a solution it goes on for shorter ones until this
+  // much time has gone by since it began, or until no shorter one can exist
+  // (which it knows at once for a cube a few turns from solved).
+  std::chrono::microseconds timeBudget{1500};
+  // It also stops as soon as it has a solution of this many moves or fewer;
+  // 0 leaves the decision to the time budget.
+  int targetLength = 0;
 };
 
 enum class FewestFault {
