@@ -21,6 +21,7 @@ expect_run(1 "^check: rejected: You must colour in ALL of the sides\n$" "^$"
 expect_run(2 "^$" "^rotalo-cli: wrong length: CUBE has 3 characters, it needs 54\n$" solve 123)
 expect_run(0 "^${solved}\n$" "^$" apply ${solved} "11 13")
 expect_run(0 "Usage:" "^$" --help)
+expect_run(0 "\nsolution: U R U' R'\nmoves: 4\n$" "^$" solve --fewest --notation standard --scramble "R U R' U'")
 
 # Batch mode reads standard input.
 set(batch ${CMAKE_CURRENT_BINARY_DIR}/cli_batch_input.txt)
