@@ -38,7 +38,7 @@ void BM_FewestTables(benchmark::State& state) {
 BENCHMARK(BM_FewestTables)->Unit(benchmark::kMillisecond);
 
 // One search after another over 1,000 random positions, with the default
-// options (stop at 20 moves or after the time budget).
+// options.
 void BM_SolveFewest(benchmark::State& state) {
   EnsureFewestTables();
   const std::vector<Buffer> cubes = RandomPositions(1000, 7);
@@ -51,9 +51,9 @@ void BM_SolveFewest(benchmark::State& state) {
 }
 BENCHMARK(BM_SolveFewest)->Unit(benchmark::kMicrosecond);
 
-// 1,000 random positions, each solved once and timed on its own: the median
-// and slowest search and the mean and longest solution.
-void BM_FewestThousandPositions(benchmark::State& state) {
+// 1,000 random positions, each solved once and timed on its own (wall
+// clock): the median and slowest search and the mean and longest solution.
+void ThousandPositions(benchmark::State& state, const FewestOptions& options) {
   EnsureFewestTables();
   const std::vector<Buffer> cubes = RandomPositions(1000, static_cast<unsigned>(state.range(0)));
   std::vector<double> millis;
@@ -63,7 +63,7 @@ void BM_FewestThousandPositions(benchmark::State& state) {
     lengths.clear();
     for (const Buffer& cube : cubes) {
       const auto begin = std::chrono::steady_clock::now();
-      const FewestSolution solution = SolveFewest(cube);
+      const FewestSolution solution = SolveFewest(cube, options);
       const auto end = std::chrono::steady_clock::now();
       millis.push_back(std::chrono::duration<double, std::milli>(end - begin).count());
       lengths.push_back(solution.count);
@@ -80,7 +80,29 @@ void BM_FewestThousandPositions(benchmark::State& state) {
   state.counters["most_moves"] = *std::max_element(lengths.begin(), lengths.end());
   state.counters["at_21"] = static_cast<double>(std::count(lengths.begin(), lengths.end(), 21));
 }
+
+// The default options: the time budget decides.
+void BM_FewestThousandPositions(benchmark::State& state) {
+  ThousandPositions(state, FewestOptions{});
+}
 BENCHMARK(BM_FewestThousandPositions)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The first solution the search finds (at most 21 moves).
+void BM_FewestFirstSolution(benchmark::State& state) {
+  FewestOptions options;
+  options.timeBudget = std::chrono::microseconds(0);
+  ThousandPositions(state, options);
+}
+BENCHMARK(BM_FewestFirstSolution)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Until a solution of 20 moves or fewer.
+void BM_FewestTwentyMoves(benchmark::State& state) {
+  FewestOptions options;
+  options.targetLength = 20;
+  options.timeBudget = std::chrono::seconds(10);
+  ThousandPositions(state, options);
+}
+BENCHMARK(BM_FewestTwentyMoves)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace rotalo
