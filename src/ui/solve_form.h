@@ -76,6 +76,8 @@ class SolveForm : public QMainWindow {
   QAction* MenuGran = nullptr;
   QAction* MenuTwips = nullptr;
   QAction* MenuStep = nullptr;        // Animation > Pause > Step by Step
+  QAction* MenuFewest = nullptr;      // Options > Fewest Moves
+  QAction* MenuNotation = nullptr;    // Options > See Solution in Standard Notation
   QAction* MenuCopyText = nullptr;    // Options > Copy Cube as Text
   QAction* MenuEnterText = nullptr;   // Options > Enter Cube as Text...
   std::array<QAction*, 6> MenuPat{};  // 1..5
@@ -176,7 +178,7 @@ class SolveForm : public QMainWindow {
   int outerWidthTwips_ = 0;
   int outerHeightTwips_ = 0;
   int labelWidth_ = 0;
-  std::shared_future<void> fewestTables_;  // built in the background from the start  // ProgressLabel's width, which a full Gage reaches
+  std::shared_future<void> fewestTables_;  // built in the background from the start
 };
 
 }  // namespace rotalo::ui

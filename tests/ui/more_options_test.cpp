@@ -2,6 +2,7 @@
 // as text.
 #include <QAction>
 #include <QClipboard>
+#include <QMenu>
 #include <QtTest>
 
 #include "fewest/fewest.h"
@@ -23,8 +24,7 @@ class MoreOptionsTest : public QObject {
  private slots:
   void FewestMovesPlaysAShortSolution() {
     FormFixture f;  // starts building the search tables
-    const bool tablesStillBuilding =
-        StartFewestTables().wait_for(std::chrono::seconds(0)) != std::future_status::ready;
+    const bool tablesStillBuilding = StartFewestTables().wait_for(std::chrono::seconds(0)) != std::future_status::ready;
     f.form->MenuFewest->trigger();
     QVERIFY(f.form->MenuFewest->isChecked());
     f.form->MenuQuickFill->trigger();

@@ -16,6 +16,7 @@
 #include "model/rotation.h"
 #include "playback/simplify.h"
 #include "render_command.h"
+#include "solve_style.h"
 
 namespace rotalo::cli {
 
@@ -25,9 +26,9 @@ constexpr std::string_view kHelp =
     R"(rotalo-cli - check and solve a 3x3x3 cube given as a string of digits
 
 Usage:
-  rotalo-cli solve [--colours NAMES] CUBE
-  rotalo-cli solve [--colours NAMES] --scramble TOKENS
-  rotalo-cli solve [--colours NAMES] -
+  rotalo-cli solve [--colours NAMES] [--fewest] [--notation standard] CUBE
+  rotalo-cli solve [--colours NAMES] [--fewest] [--notation standard] --scramble TOKENS
+  rotalo-cli solve [--colours NAMES] [--fewest] [--notation standard] -
   rotalo-cli check [--colours NAMES] CUBE
   rotalo-cli apply CUBE TOKENS
   rotalo-cli rotate CUBE AXIS Q
@@ -40,7 +41,10 @@ CUBE    54 digits 0..6: the stickers of facelets 1..48 and then the centres
         colour code f on face f is
         111111112222222233333333444444445555555566666666123456
 TOKENS  move tokens separated by single spaces, each a face digit 1..6 and a
-        turn digit 0..9 counting clockwise quarter turns ("21 43 62").
+        turn digit 0..9 counting clockwise quarter turns ("21 43 62"); or
+        the moves in standard notation ("L R' D2"): faces 1..6 are U, L, B,
+        R, F, D, a letter alone turns a quarter clockwise, with 2 a half
+        turn, with ' a quarter anticlockwise.
 NAMES   the six colour names for codes 1..6, comma-separated, chosen from
         Orange, Yellow, Green, White, Blue, Red, Black, Brown, Purple and
         Light Blue (default Orange,Yellow,Green,White,Blue,Red).
@@ -57,6 +61,12 @@ solve   checks the cube and, if it is accepted, solves it:
         --scramble solves the solved cube turned by TOKENS. With - it reads
         one CUBE per line from standard input and prints one block per cube,
         with a blank line between blocks; empty lines are skipped.
+        --fewest prints in the solution: line a short solution found by a
+        two-phase search (at most 21 moves, turn digits 1..3, no markers)
+        for the position the last run starts from, and counts it in
+        moves:. --notation standard prints the recorded: and solution:
+        lines in standard notation, the markers as (top layer done) and
+        (middle layer done), turns of 0 left out.
 check   prints only the check line.
 apply   prints the 54 digits of CUBE after turning it by TOKENS.
 rotate  prints the 54 digits of CUBE after a whole-cube quarter turn about
@@ -236,9 +246,8 @@ std::optional<std::string> ParseColours(std::string_view text, std::array<int, 6
 }
 
 std::optional<std::string> ParseTokens(std::string_view text, std::vector<TurnRequest>& turns) {
-  std::string error;
-  if (!ParseTurnList(text, turns, error)) {
-    return Printable(error);
+  if (auto problem = ParseMoves(text, turns)) {
+    return *problem;
   }
   return std::nullopt;
 }
@@ -266,7 +275,9 @@ std::string JoinArgs(std::span<const std::string_view> args) {
 // when the cube was accepted (and, unless only checked, solved).
 class Solver {
  public:
-  explicit Solver(const std::array<int, 6>& colours) { ChooseColours(prototype_, colours); }
+  Solver(const std::array<int, 6>& colours, const SolveStyle& style) : style_(style) {
+    ChooseColours(prototype_, colours);
+  }
 
   bool CheckAndSolve(const Buffer& painted, bool checkOnly, std::string& out) {
     Vars& vars = vars_;
@@ -316,19 +327,11 @@ class Solver {
       out += " runs\n";
       return false;
     }
-    out += "recorded: ";
-    out += TrimmedMoves(vars.MoveString);
-    out += '\n';
-    const Simplified solution = SimplifyMoveString(vars);
-    out += "solution: ";
-    out += TrimmedMoves(solution.SolutionText);
-    out += "\nmoves: ";
-    AppendInt(out, solution.MoveCount - 2);
-    out += '\n';
-    return true;
+    return AppendSolutionLines(vars, style_, out);
   }
 
  private:
+  SolveStyle style_;
   Vars prototype_;
   Vars vars_;
 };
@@ -359,8 +362,8 @@ int Usage(const Io& io, std::string_view what) {
 }
 
 // solve -: a filter that answers each line as it comes.
-int SolveBatch(const std::array<int, 6>& colours, const Io& io) {
-  Solver solver(colours);
+int SolveBatch(const std::array<int, 6>& colours, const SolveStyle& style, const Io& io) {
+  Solver solver(colours, style);
   Output output(io);
   LineReader reader(io, output);
   bool anyRejected = false;
@@ -399,8 +402,19 @@ int SolveBatch(const std::array<int, 6>& colours, const Io& io) {
 
 int SolveCommand(std::span<const std::string_view> args, bool checkOnly, const Io& io) {
   std::array<int, 6> colours = kDefaultColours;
-  if (auto error = ParseColourOption(args, colours)) {
-    return Fail(io, *error);
+  SolveStyle style;
+  while (true) {
+    const std::size_t before = args.size();
+    if (auto error = ParseColourOption(args, colours)) {
+      return Fail(io, *error);
+    }
+    std::optional<std::string> styleError;
+    if (!checkOnly && TakeSolveStyle(args, style, styleError) && styleError) {
+      return Fail(io, *styleError);
+    }
+    if (args.size() == before) {
+      break;
+    }
   }
   const std::string_view command = checkOnly ? "check" : "solve";
   if (args.empty()) {
@@ -411,7 +425,7 @@ int SolveCommand(std::span<const std::string_view> args, bool checkOnly, const I
     if (args.size() > 1) {
       return Usage(io, "solve - takes no further arguments");
     }
-    return SolveBatch(colours, io);
+    return SolveBatch(colours, style, io);
   }
   if (!checkOnly && args[0] == "--scramble") {
     std::vector<TurnRequest> turns;
@@ -432,7 +446,7 @@ int SolveCommand(std::span<const std::string_view> args, bool checkOnly, const I
       return Fail(io, *error);
     }
   }
-  Solver solver(colours);
+  Solver solver(colours, style);
   std::string out;
   const bool accepted = solver.CheckAndSolve(cube, checkOnly, out);
   io.writeOut(out);

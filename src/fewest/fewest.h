@@ -1,0 +1,58 @@
+// Fewest moves: a short solution for a cube, found by a two-phase search
+// instead of the layer-by-layer stages.
+//
+// The search needs tables that take a moment to build. They are built once
+// per program, by the first caller of EnsureFewestTables or SolveFewest, or
+// in the background by StartFewestTables; every call after that is safe from
+// any thread.
+#pragma once
+
+#include <chrono>
+#include <future>
+#include <string>
+
+#include "model/cube.h"
+
+namespace rotalo {
+
+struct FewestOptions {
+  // Once the search has a solution it goes on for shorter ones until this
+  // much time has gone by since it began, or until no shorter one can exist
+  // (which it knows at once for a cube a few turns from solved).
+  std::chrono::microseconds timeBudget{1500};
+  // It also stops as soon as it has a solution of this many moves or fewer;
+  // 0 leaves the decision to the time budget.
+  int targetLength = 0;
+};
+
+enum class FewestFault {
+  None,
+  Pieces,  // a centre out of place, or stickers that make no set of pieces
+  Twist,   // a corner twisted in its place
+  Flip,    // an edge turned over in its place
+  Parity,  // two pieces exchanged
+};
+
+struct FewestSolution {
+  FewestFault fault = FewestFault::None;
+  // Move tokens "FT " with turn digits 1..3 and no markers; empty for the
+  // solved cube and for a cube that cannot be solved.
+  std::string moves;
+  int count = 0;  // the number of moves, a half turn counting as one
+  bool Solved() const { return fault == FewestFault::None; }
+};
+
+// Builds the tables if nobody has yet, waiting for a build under way.
+void EnsureFewestTables();
+// Starts building the tables on a thread of their own and returns at once;
+// the future is ready when they are built. Later calls return the same.
+std::shared_future<void> StartFewestTables();
+// The memory the tables take, in bytes (builds them first).
+std::size_t FewestTableBytes();
+
+// A short solution for the cube in home-face numbers (facelets 1..54, the
+// form buffer 0 has after the entry check). A cube that cannot be solved
+// comes back with its fault and no moves.
+FewestSolution SolveFewest(const Buffer& homeFaceCube, const FewestOptions& options = {});
+
+}  // namespace rotalo
