@@ -10,8 +10,8 @@
 #include <thread>
 
 #include "checking/entry_check.h"
-#include "fewest/fewest.h"
 #include "checking/solving_run.h"
+#include "fewest/fewest.h"
 #include "model/moves.h"
 #include "playback/patterns.h"
 #include "playback/simplify.h"
@@ -102,7 +102,8 @@ void SolveForm::FindFewestMoves() {
     auto ready = std::make_shared<std::atomic<bool>>(false);
     std::thread waiter([tables = fewestTables_, ready, this] {
       tables.wait();
-      QMetaObject::invokeMethod(this, [ready] { ready->store(true); }, Qt::QueuedConnection);
+      QMetaObject::invokeMethod(
+          this, [ready] { ready->store(true); }, Qt::QueuedConnection);
     });
     const bool alive = services_.WaitUntil([&ready] { return ready->load(); });
     waiter.join();
