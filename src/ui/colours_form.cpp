@@ -17,7 +17,6 @@ namespace {
 
 constexpr int kDesignWidth = 6612;
 constexpr int kDesignHeight = 4092;
-constexpr Colour kLightYellow = 0x00C0FFFF;
 
 constexpr TwipsRect kLabel1{2400, 360, 3732, 1332};
 constexpr TwipsRect kCommand1{4560, 2760, 1572, 375};
@@ -29,8 +28,7 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 }  // namespace
 
-ColoursForm::ColoursForm(Services& services, Vars& vars, QWidget* parent)
-    : QWidget(parent), services_(services), vars_(vars) {
+ColoursForm::ColoursForm(Services& services, Vars& vars, QWidget* parent) : StartForm(services, parent), vars_(vars) {
   setWindowTitle(kAppTitle);
   setWindowIcon(ProgramIcon());
   setFont(DesignFont("MS Sans Serif", 7.8, true));
@@ -66,10 +64,7 @@ bool ColoursForm::Form_Load() {
   vars_.TickedCount = 6;
 
   const FormScaler scaler(services_, kDesignWidth, kDesignHeight, 550, 340, 72, 360);
-  outerWidthTwips_ = scaler.OuterWidthTwips();
-  outerHeightTwips_ = scaler.OuterHeightTwips();
-  setFixedSize(scaler.ClientPixels());
-  move(scaler.PositionPixels());
+  Resize(scaler);
   scaler.Place(*Label1, kLabel1, font().pointSizeF());
   scaler.Place(*Command1, kCommand1);
   for (int i = 1; i <= 10; ++i) {
@@ -117,17 +112,9 @@ void ColoursForm::Command1_Click() {
   }
   vars_.FaceColourName[0] = "Unknown";
   vars_.FaceColourValue[0] = kUncolouredValue;
-  movingOn_ = true;
-  close();
+  MoveOn();
   if (onNext) {
     onNext();
-  }
-}
-
-void ColoursForm::closeEvent(QCloseEvent* event) {
-  event->accept();
-  if (!movingOn_) {
-    services_.EndProgram();
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include "model/cube.h"
 #include "ui/services.h"
+#include "ui/start_form.h"
 
 class QCheckBox;
 class QLabel;
@@ -14,7 +15,7 @@ class QPushButton;
 
 namespace rotalo::ui {
 
-class ColoursForm : public QWidget {
+class ColoursForm : public StartForm {
   Q_OBJECT
 
  public:
@@ -33,22 +34,11 @@ class ColoursForm : public QWidget {
   QPushButton* Command1 = nullptr;
   int FormReady = 0;
 
-  int OuterWidthTwips() const { return outerWidthTwips_; }
-  int OuterHeightTwips() const { return outerHeightTwips_; }
-
   void Check1_Click(int index);
   void Command1_Click();
 
- protected:
-  // Closing this window by its frame ends the program.
-  void closeEvent(QCloseEvent* event) override;
-
  private:
-  bool movingOn_ = false;  // closed by the program to open the next window
-  Services& services_;
   Vars& vars_;
-  int outerWidthTwips_ = 0;
-  int outerHeightTwips_ = 0;
 };
 
 }  // namespace rotalo::ui

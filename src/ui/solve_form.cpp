@@ -19,6 +19,7 @@
 #include "ui/fonts.h"
 #include "ui/form_layout.h"
 #include "ui/picture_box.h"
+#include "ui/start_form.h"
 #include "ui/swatch.h"
 
 namespace rotalo::ui {
@@ -27,7 +28,6 @@ namespace {
 
 constexpr int kDesignWidth = 8664;
 constexpr int kDesignHeight = 3972;
-constexpr Colour kLightYellow = 0x00C0FFFF;
 
 constexpr TwipsRect kShape2{240, 3240, 6492, 612};
 constexpr TwipsRect kGageBorder{3720, 960, 4212, 732};

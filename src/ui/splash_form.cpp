@@ -31,7 +31,7 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 }  // namespace
 
-SplashForm::SplashForm(Services& services, QWidget* parent) : QWidget(parent), services_(services) {
+SplashForm::SplashForm(Services& services, QWidget* parent) : StartForm(services, parent) {
   setWindowTitle(kAppTitle);
   setWindowIcon(ProgramIcon());
   setAutoFillBackground(true);
@@ -78,10 +78,7 @@ bool SplashForm::Form_Load() {
   }
 
   const FormScaler scaler(services_, kDesignWidth, kDesignHeight, 730, 470, 72, 360);
-  outerWidthTwips_ = scaler.OuterWidthTwips();
-  outerHeightTwips_ = scaler.OuterHeightTwips();
-  setFixedSize(scaler.ClientPixels());
-  move(scaler.PositionPixels());
+  Resize(scaler);
 
   const QFont labelFont = Label1->font();
   scaler.Place(*Label1, kLabel1, labelFont.pointSizeF());
@@ -108,8 +105,7 @@ bool SplashForm::Form_Load() {
 }
 
 void SplashForm::SplashContinueButton_Click() {
-  movingOn_ = true;
-  close();
+  MoveOn();
   if (onContinue) {
     onContinue();
   }
@@ -117,13 +113,6 @@ void SplashForm::SplashContinueButton_Click() {
 
 void SplashForm::QuitButton_Click() {
   services_.EndProgram();
-}
-
-void SplashForm::closeEvent(QCloseEvent* event) {
-  event->accept();
-  if (!movingOn_) {
-    services_.EndProgram();
-  }
 }
 
 }  // namespace rotalo::ui

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "ui/services.h"
+#include "ui/start_form.h"
 
 class QFrame;
 class QLabel;
@@ -13,7 +14,7 @@ class QPushButton;
 
 namespace rotalo::ui {
 
-class SplashForm : public QWidget {
+class SplashForm : public StartForm {
   Q_OBJECT
 
  public:
@@ -35,21 +36,8 @@ class SplashForm : public QWidget {
   QPushButton* SplashContinueButton = nullptr;
   QPushButton* QuitButton = nullptr;
 
-  int OuterWidthTwips() const { return outerWidthTwips_; }
-  int OuterHeightTwips() const { return outerHeightTwips_; }
-
   void SplashContinueButton_Click();
   void QuitButton_Click();
-
- protected:
-  // Closing this window by its frame ends the program.
-  void closeEvent(QCloseEvent* event) override;
-
- private:
-  bool movingOn_ = false;  // closed by the program to open the next window
-  Services& services_;
-  int outerWidthTwips_ = 0;
-  int outerHeightTwips_ = 0;
 };
 
 }  // namespace rotalo::ui
