@@ -44,7 +44,7 @@ if(TARGET rotalo)
   # Loaded at run time, so dpkg-shlibdeps cannot see them: the platform
   # plugins that open windows, and the font the title is drawn in.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-dejavu-core")
 endif()
 
 include(CPack)
