@@ -37,6 +37,16 @@ const Tables& TheTables() {
 constexpr int kLongest = 21;
 constexpr int kMostMoves = 32;
 
+// Phase-2 searches grow costly with their length and seldom make the whole
+// solution shorter; the time goes further on more phase-1 solutions. After
+// a phase 1 of kShortPhase1 moves or more, phase 2 may take kLongestPhase2
+// moves, and one more while there is no solution yet (so that the first
+// one, of 21 moves at most, comes from a phase 1 of 10). After a shorter
+// phase 1, of which there are few, phase 2 is not limited: a cube close to
+// the group of phase 2 needs a long phase 2.
+constexpr int kShortPhase1 = 7;
+constexpr int kLongestPhase2 = 10;
+
 constexpr std::array<int, 7> kOpposite{0, 6, 4, 5, 2, 3, 1};
 
 // Whether a move of `face` may follow one of `last`: never the same face
@@ -123,8 +133,23 @@ class Search {
   // Searches phase-1 lengths 0, 1, 2... from every start in turn, each
   // phase-1 solution followed by the shortest phase 2 that beats the best
   // solution so far. Once phase 1 reaches the length of the best solution,
-  // no shorter one exists.
+  // no shorter one exists (as far as phase 2's limit lets it tell). Should
+  // the limited search end without a solution, it runs again unlimited.
   void Run(const std::vector<Start>& starts) {
+    Pass(starts);
+    if (!Found()) {
+      limited_ = false;
+      Pass(starts);
+    }
+  }
+
+  bool Found() const { return best_ <= kLongest; }
+  int BestLength() const { return best_; }
+  int BestMove(int k) const { return bestPath_[static_cast<std::size_t>(k)]; }
+  std::size_t BestStart() const { return bestStart_; }
+
+ private:
+  void Pass(const std::vector<Start>& starts) {
     for (int length = 0; length < best_ && !stopped_; ++length) {
       for (std::size_t n = 0; n < starts.size() && !stopped_; ++n) {
         const Start& s = starts[n];
@@ -147,12 +172,6 @@ class Search {
     }
   }
 
-  bool Found() const { return best_ <= kLongest; }
-  int BestLength() const { return best_; }
-  int BestMove(int k) const { return bestPath_[static_cast<std::size_t>(k)]; }
-  std::size_t BestStart() const { return bestStart_; }
-
- private:
   // Phase 1 with exactly `togo` moves left from the given coordinates (the
   // middle-layer edges by their set of places); true when the whole search
   // is to stop.
@@ -213,20 +232,30 @@ class Search {
       edgesKnown_ = std::min(edgesKnown_, n);
       const bool stop =
           togo == 1 ? Phase2Start(n + 1) : Phase1(n + 1, togo - 1, twistRow[m], flipRow[m], setRow[m], MoveFace(m));
-      if (stop || (++nodes_ % 1024 == 0 && TimeUp())) {
+      if (stop || TimeUp()) {
         return true;
       }
     }
     return false;
   }
 
-  bool TimeUp() const { return Found() && Clock::now() >= deadline_; }
+  // Whether the time is up, asked now and then: every so many nodes.
+  bool TimeUp() {
+    if (++nodes_ < nextCheck_) {
+      return false;
+    }
+    nextCheck_ = nodes_ + kNodesBetweenChecks;
+    return Found() && Clock::now() >= deadline_;
+  }
 
   // After a phase-1 solution of n moves: the shortest phase 2 that makes the
   // whole solution shorter than the best so far. True when the search is to
   // stop.
   bool Phase2Start(int n) {
-    const int budget = best_ - 1 - n;
+    int budget = best_ - 1 - n;
+    if (limited_ && n >= kShortPhase1) {
+      budget = std::min(budget, Found() ? kLongestPhase2 : kLongestPhase2 + 1);
+    }
     if (budget < 0) {
       return false;
     }
@@ -332,7 +361,10 @@ class Search {
   const Clock::time_point deadline_;
   int best_ = kLongest + 1;
   bool stopped_ = false;
-  long nodes_ = 0;
+  bool limited_ = true;  // phase 2's length limited
+  static constexpr long kNodesBetweenChecks = 256;
+  long nodes_ = 0;  // phase-1 and phase-2 nodes so far
+  long nextCheck_ = kNodesBetweenChecks;
   std::size_t start_ = 0;
   std::size_t bestStart_ = 0;
   std::array<std::uint8_t, kMostMoves> path_{};
