@@ -298,20 +298,22 @@ void BuildSymmetryTables(Tables& t) {
     }
     std::next_permutation(order.begin(), order.end());
   }
-  t.edge8Conjugate.resize(static_cast<std::size_t>(kPermutations8) * kSymmetries);
-  for (int edges = 0; edges < kPermutations8; ++edges) {
-    for (int s = 0; s < kSymmetries; ++s) {
-      int image = edges;
-      for (int q = 0; q < s / 4; ++q) {
-        image = byGenerator[At(image, 3, 0)];
-      }
-      if (s / 2 % 2 == 1) {
-        image = byGenerator[At(image, 3, 1)];
-      }
-      if (s % 2 == 1) {
-        image = byGenerator[At(image, 3, 2)];
-      }
-      t.edge8Conjugate[At(edges, kSymmetries, s)] = static_cast<std::uint16_t>(image);
+  const auto edgeImage = [&byGenerator](int edges, int s) {
+    for (int q = 0; q < s / 4; ++q) {
+      edges = byGenerator[At(edges, 3, 0)];
+    }
+    if (s / 2 % 2 == 1) {
+      edges = byGenerator[At(edges, 3, 1)];
+    }
+    if (s % 2 == 1) {
+      edges = byGenerator[At(edges, 3, 2)];
+    }
+    return edges;
+  };
+  for (int a = 0; a < kSymmetries; ++a) {
+    t.inverseSymmetry[static_cast<std::size_t>(a)] = static_cast<std::uint8_t>(InverseSymmetry(a));
+    for (int b = 0; b < kSymmetries; ++b) {
+      t.symmetryProduct[At(a, kSymmetries, b)] = static_cast<std::uint8_t>(SymmetryProduct(a, b));
     }
   }
   t.sliceSetClasses = Classes(kCombinations, all, [](int set, int s) {
@@ -326,8 +328,14 @@ void BuildSymmetryTables(Tables& t) {
     SetCornerPermutation(c, value);
     return CornerPermutation(Conjugate(c, s));
   });
-  t.edgeClasses =
-      Classes(kPermutations8, all, [&t](int edges, int s) { return t.edge8Conjugate[At(edges, kSymmetries, s)]; });
+  t.edgeClasses = Classes(kPermutations8, all, edgeImage);
+  t.edgeRepresentativeConjugate.resize(static_cast<std::size_t>(t.edgeClasses.Count()) * kSymmetries);
+  for (int cls = 0; cls < t.edgeClasses.Count(); ++cls) {
+    for (int s = 0; s < kSymmetries; ++s) {
+      t.edgeRepresentativeConjugate[At(cls, kSymmetries, s)] =
+          static_cast<std::uint16_t>(edgeImage(t.edgeClasses.representative[static_cast<std::size_t>(cls)], s));
+    }
+  }
 }
 
 void BuildPhase1Distances(Tables& t) {
@@ -427,8 +435,8 @@ std::size_t Tables::Bytes() const {
          bytes(edge8Move) + bytes(sliceMove) + bytes(edge8FromPlacings) + bytes(twistConjugate) + bytes(flipConjugate) +
          bytes(flipMask) + bytes(sliceConjugate) + classBytes(sliceSetClasses) + classBytes(twistClasses) +
          classBytes(cornerClasses) + classBytes(edgeClasses) + twistSlice.Bytes() + flipSlice.Bytes() +
-         twistFlip.Bytes() + bytes(cornerSlice) + bytes(edgeSlice) + bytes(edge8Conjugate) + nearPhase1.Bytes() +
-         nearPhase2.Bytes();
+         twistFlip.Bytes() + bytes(cornerSlice) + bytes(edgeSlice) + bytes(edgeRepresentativeConjugate) +
+         nearPhase1.Bytes() + nearPhase2.Bytes();
 }
 
 Tables BuildTables() {
