@@ -63,7 +63,8 @@ struct Start {
   int flip = 0;
   int slice = 0;  // placing of the middle-layer edges
   int corner = 0;
-  int up = 0;  // placing of the edges of face 1
+  std::array<std::uint8_t, 8> corners{};  // the corner in each place
+  int up = 0;                             // placing of the edges of face 1
   int down = 0;
   std::array<int, 7> face{0, 1, 2, 3, 4, 5, 6};  // face in this view -> face of the cube
   bool inverse = false;
@@ -76,6 +77,7 @@ Start MakeStart(const Tables& t, const CubieCube& cube, const std::array<int, 7>
   s.flip = fewest::Flip(cube);
   s.slice = fewest::EdgePlacing(cube, 8);
   s.corner = fewest::CornerPermutation(cube);
+  s.corners = cube.cp;
   s.up = fewest::EdgePlacing(cube, 0);
   s.down = fewest::EdgePlacing(cube, 4);
   s.face = face;
@@ -157,7 +159,7 @@ class Search {
           continue;
         }
         start_ = n;
-        cornerAt_[0] = static_cast<std::uint16_t>(s.corner);
+        cornersAt_[0] = s.corners;
         sliceAt_[0] = static_cast<std::uint16_t>(s.slice);
         upAt_[0] = static_cast<std::uint16_t>(s.up);
         downAt_[0] = static_cast<std::uint16_t>(s.down);
@@ -261,11 +263,15 @@ class Search {
     }
     for (; known_ < n; ++known_) {
       const auto k = static_cast<std::size_t>(known_);
-      cornerAt_[k + 1] = t_.cornerMove[cornerAt_[k] * std::size_t{kMoveCount} + path_[k]];
+      // The corners move by places, quicker than a table of orders.
+      const auto& from = fewest::MoveCube(path_[k]).cp;
+      for (std::size_t i = 0; i < 8; ++i) {
+        cornersAt_[k + 1][i] = cornersAt_[k][from[i]];
+      }
       sliceAt_[k + 1] = t_.placingMove[sliceAt_[k] * std::size_t{kMoveCount} + path_[k]];
     }
     const int slice = sliceAt_[static_cast<std::size_t>(n)];
-    const int corner = cornerAt_[static_cast<std::size_t>(n)];
+    const int corner = fewest::Permutation8Index(cornersAt_[static_cast<std::size_t>(n)].data());
     const int order = slice - fewest::kSolvedSlicePlacing;
     int bound = t_.CornerSliceDistance(corner, order);
     if (bound > budget) {
@@ -372,7 +378,7 @@ class Search {
   // The corner order and the placings of the middle-layer edges (known_)
   // and of the edges of faces 1 and 6 (edgesKnown_) after the first k moves
   // of path_, worked out as far as k = known_ and edgesKnown_.
-  std::array<std::uint16_t, kMostMoves> cornerAt_{};
+  std::array<std::array<std::uint8_t, 8>, kMostMoves> cornersAt_{};
   std::array<std::uint16_t, kMostMoves> sliceAt_{};
   std::array<std::uint16_t, kMostMoves> upAt_{};
   std::array<std::uint16_t, kMostMoves> downAt_{};
