@@ -63,9 +63,8 @@ struct Start {
   int flip = 0;
   int slice = 0;  // placing of the middle-layer edges
   int corner = 0;
-  std::array<std::uint8_t, 8> corners{};  // the corner in each place
-  int up = 0;                             // placing of the edges of face 1
-  int down = 0;
+  std::array<std::uint8_t, 8> corners{};         // the corner in each place
+  std::array<std::uint8_t, 12> edges{};          // the edge in each place
   std::array<int, 7> face{0, 1, 2, 3, 4, 5, 6};  // face in this view -> face of the cube
   bool inverse = false;
   int bound = 0;  // moves phase 1 needs at least
@@ -78,8 +77,7 @@ Start MakeStart(const Tables& t, const CubieCube& cube, const std::array<int, 7>
   s.slice = fewest::EdgePlacing(cube, 8);
   s.corner = fewest::CornerPermutation(cube);
   s.corners = cube.cp;
-  s.up = fewest::EdgePlacing(cube, 0);
-  s.down = fewest::EdgePlacing(cube, 4);
+  s.edges = cube.ep;
   s.face = face;
   s.inverse = inverse;
   const int set = s.slice / 24;
@@ -160,11 +158,8 @@ class Search {
         }
         start_ = n;
         cornersAt_[0] = s.corners;
-        sliceAt_[0] = static_cast<std::uint16_t>(s.slice);
-        upAt_[0] = static_cast<std::uint16_t>(s.up);
-        downAt_[0] = static_cast<std::uint16_t>(s.down);
+        edgesAt_[0] = s.edges;
         known_ = 0;
-        edgesKnown_ = 0;
         if (length == 0) {
           stopped_ = Phase2Start(0);
         } else {
@@ -231,7 +226,6 @@ class Search {
       const int m = moves[static_cast<std::size_t>(i)];
       path_[static_cast<std::size_t>(n)] = static_cast<std::uint8_t>(m);
       known_ = std::min(known_, n);
-      edgesKnown_ = std::min(edgesKnown_, n);
       const bool stop =
           togo == 1 ? Phase2Start(n + 1) : Phase1(n + 1, togo - 1, twistRow[m], flipRow[m], setRow[m], MoveFace(m));
       if (stop || TimeUp()) {
@@ -261,29 +255,28 @@ class Search {
     if (budget < 0) {
       return false;
     }
+    // The pieces move by places, quicker than through tables of orders.
     for (; known_ < n; ++known_) {
       const auto k = static_cast<std::size_t>(known_);
-      // The corners move by places, quicker than a table of orders.
-      const auto& from = fewest::MoveCube(path_[k]).cp;
+      const fewest::CubieCube& move = fewest::MoveCube(path_[k]);
       for (std::size_t i = 0; i < 8; ++i) {
-        cornersAt_[k + 1][i] = cornersAt_[k][from[i]];
+        cornersAt_[k + 1][i] = cornersAt_[k][move.cp[i]];
       }
-      sliceAt_[k + 1] = t_.placingMove[sliceAt_[k] * std::size_t{kMoveCount} + path_[k]];
+      for (std::size_t i = 0; i < 12; ++i) {
+        edgesAt_[k + 1][i] = edgesAt_[k][move.ep[i]];
+      }
     }
-    const int slice = sliceAt_[static_cast<std::size_t>(n)];
+    const auto& pieces = edgesAt_[static_cast<std::size_t>(n)];
+    const std::uint8_t slice[4] = {static_cast<std::uint8_t>(pieces[8] - 8), static_cast<std::uint8_t>(pieces[9] - 8),
+                                   static_cast<std::uint8_t>(pieces[10] - 8),
+                                   static_cast<std::uint8_t>(pieces[11] - 8)};
+    const int order = fewest::PermutationIndex(slice, 4);
     const int corner = fewest::Permutation8Index(cornersAt_[static_cast<std::size_t>(n)].data());
-    const int order = slice - fewest::kSolvedSlicePlacing;
     int bound = t_.CornerSliceDistance(corner, order);
     if (bound > budget) {
       return false;
     }
-    for (; edgesKnown_ < n; ++edgesKnown_) {
-      const auto k = static_cast<std::size_t>(edgesKnown_);
-      upAt_[k + 1] = t_.placingMove[upAt_[k] * std::size_t{kMoveCount} + path_[k]];
-      downAt_[k + 1] = t_.placingMove[downAt_[k] * std::size_t{kMoveCount} + path_[k]];
-    }
-    const int edges = t_.edge8FromPlacings[static_cast<std::size_t>(upAt_[static_cast<std::size_t>(n)] * 24 +
-                                                                    downAt_[static_cast<std::size_t>(n)] % 24)];
+    const int edges = fewest::Permutation8Index(pieces.data());
     bound = std::max(bound, t_.EdgeSliceDistance(edges, order));
     if (bound > budget) {
       return false;
@@ -323,7 +316,7 @@ class Search {
       if (!MayFollow(MoveFace(m), lastFace)) {
         continue;
       }
-      const int corner2 = t_.cornerMove[static_cast<std::size_t>(corner * kMoveCount + m)];
+      const int corner2 = t_.cornerMove[static_cast<std::size_t>(corner * kPhase2MoveCount + k)];
       const int order2 = t_.sliceMove[static_cast<std::size_t>(order * kPhase2MoveCount + k)];
       if (t_.CornerSliceDistance(corner2, order2) >= togo) {
         continue;
@@ -375,15 +368,11 @@ class Search {
   std::size_t bestStart_ = 0;
   std::array<std::uint8_t, kMostMoves> path_{};
   std::array<std::uint8_t, kMostMoves> bestPath_{};
-  // The corner order and the placings of the middle-layer edges (known_)
-  // and of the edges of faces 1 and 6 (edgesKnown_) after the first k moves
-  // of path_, worked out as far as k = known_ and edgesKnown_.
+  // The corners and edges in their places after the first k moves of
+  // path_, worked out as far as k = known_.
   std::array<std::array<std::uint8_t, 8>, kMostMoves> cornersAt_{};
-  std::array<std::uint16_t, kMostMoves> sliceAt_{};
-  std::array<std::uint16_t, kMostMoves> upAt_{};
-  std::array<std::uint16_t, kMostMoves> downAt_{};
+  std::array<std::array<std::uint8_t, 12>, kMostMoves> edgesAt_{};
   int known_ = 0;
-  int edgesKnown_ = 0;
 };
 
 FewestFault FaultOf(CubieFault fault) {

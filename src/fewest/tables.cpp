@@ -207,7 +207,7 @@ void BuildMoveTables(Tables& t) {
   }
   // Permutations move by their places alone.
   t.cornerMove = PermutationMoveTable(
-      all.data(), kMoveCount, [](int m) -> const auto& { return MoveCube(m).cp; });
+      kPhase2Moves.data(), kPhase2MoveCount, [](int m) -> const auto& { return MoveCube(m).cp; });
   t.edge8Move = PermutationMoveTable(
       kPhase2Moves.data(), kPhase2MoveCount, [](int m) -> const auto& { return MoveCube(m).ep; });
   t.sliceMove.resize(kPermutations4 * kPhase2MoveCount);
@@ -216,24 +216,6 @@ void BuildMoveTables(Tables& t) {
       const int placing =
           t.placingMove[At(kSolvedSlicePlacing + p, kMoveCount, kPhase2Moves[static_cast<std::size_t>(k)])];
       t.sliceMove[At(p, kPhase2MoveCount, k)] = static_cast<std::uint8_t>(placing - kSolvedSlicePlacing);
-    }
-  }
-
-  // Edges 0..3 placed within places 0..7 have placings below 70 * 24.
-  t.edge8FromPlacings.resize(70 * 24 * 24);
-  for (int up = 0; up < 70 * 24; ++up) {
-    CubieCube c;
-    SetEdgePlacing(c, 0, up);
-    for (int down = 0; down < 24; ++down) {
-      std::uint8_t order[4]{};
-      PermutationFromIndex(down, order, 4);
-      int k = 0;
-      for (std::size_t place = 0; place < 8; ++place) {
-        if (c.ep[place] >= 4) {
-          c.ep[place] = static_cast<std::uint8_t>(4 + order[k++]);
-        }
-      }
-      t.edge8FromPlacings[At(up, 24, down)] = static_cast<std::uint16_t>(Edge8Permutation(c));
     }
   }
 }
@@ -411,8 +393,8 @@ void BuildNearGoal(Tables& t) {
     const auto order = static_cast<int>(key % kPermutations4);
     const int corner = corners.representative[cls];
     for (int k = 0; k < kPhase2MoveCount; ++k) {
-      add(t.Phase2Key(t.cornerMove[At(corner, kMoveCount, kPhase2Moves[static_cast<std::size_t>(k)])],
-                      t.edge8Move[At(edges, kPhase2MoveCount, k)], t.sliceMove[At(order, kPhase2MoveCount, k)]));
+      add(t.Phase2Key(t.cornerMove[At(corner, kPhase2MoveCount, k)], t.edge8Move[At(edges, kPhase2MoveCount, k)],
+                      t.sliceMove[At(order, kPhase2MoveCount, k)]));
     }
   });
 }
@@ -432,11 +414,10 @@ std::size_t Tables::Bytes() const {
     return bytes(c.classOf) + bytes(c.representative) + bytes(c.stabilizer);
   };
   return bytes(twistMove) + bytes(flipMove) + bytes(sliceSetMove) + bytes(placingMove) + bytes(cornerMove) +
-         bytes(edge8Move) + bytes(sliceMove) + bytes(edge8FromPlacings) + bytes(twistConjugate) + bytes(flipConjugate) +
-         bytes(flipMask) + bytes(sliceConjugate) + classBytes(sliceSetClasses) + classBytes(twistClasses) +
-         classBytes(cornerClasses) + classBytes(edgeClasses) + twistSlice.Bytes() + flipSlice.Bytes() +
-         twistFlip.Bytes() + bytes(cornerSlice) + bytes(edgeSlice) + bytes(edgeRepresentativeConjugate) +
-         nearPhase1.Bytes() + nearPhase2.Bytes();
+         bytes(edge8Move) + bytes(sliceMove) + bytes(twistConjugate) + bytes(flipConjugate) + bytes(flipMask) +
+         bytes(sliceConjugate) + classBytes(sliceSetClasses) + classBytes(twistClasses) + classBytes(cornerClasses) +
+         classBytes(edgeClasses) + twistSlice.Bytes() + flipSlice.Bytes() + twistFlip.Bytes() + bytes(cornerSlice) +
+         bytes(edgeSlice) + bytes(edgeRepresentativeConjugate) + nearPhase1.Bytes() + nearPhase2.Bytes();
 }
 
 Tables BuildTables() {
@@ -444,9 +425,8 @@ Tables BuildTables() {
   BuildMoveTables(t);
   BuildSymmetryTables(t);
   BuildPhase1Distances(t);
-  t.cornerSlice = Phase2Distances(t, t.cornerClasses, [&t](int corner, int k) {
-    return t.cornerMove[At(corner, kMoveCount, kPhase2Moves[static_cast<std::size_t>(k)])];
-  });
+  t.cornerSlice = Phase2Distances(t, t.cornerClasses,
+                                  [&t](int corner, int k) { return t.cornerMove[At(corner, kPhase2MoveCount, k)]; });
   t.edgeSlice =
       Phase2Distances(t, t.edgeClasses, [&t](int edges, int k) { return t.edge8Move[At(edges, kPhase2MoveCount, k)]; });
   BuildNearGoal(t);

@@ -144,12 +144,9 @@ struct Tables {
   std::vector<std::uint16_t> flipMove;      // kFlips x 18
   std::vector<std::uint16_t> sliceSetMove;  // kCombinations x 18
   std::vector<std::uint16_t> placingMove;   // kPlacings x 18
-  std::vector<std::uint16_t> cornerMove;    // kPermutations8 x 18
+  std::vector<std::uint16_t> cornerMove;    // kPermutations8 x 10 (phase-2 moves)
   std::vector<std::uint16_t> edge8Move;     // kPermutations8 x 10 (phase-2 moves)
   std::vector<std::uint8_t> sliceMove;      // kPermutations4 x 10 (phase-2 moves)
-  // The order of edges 0..7 from the placing of edges 0..3 (within places
-  // 0..7) and the order of edges 4..7: [upPlacing * 24 + downOrder].
-  std::vector<std::uint16_t> edge8FromPlacings;  // 1680 x 24
 
   // Coordinates under the symmetries, [value * 16 + symmetry].
   std::vector<std::uint16_t> twistConjugate;
