@@ -421,14 +421,23 @@ FewestSolution SolveFewest(const Buffer& homeFaceCube, const FewestOptions& opti
   const Tables& t = TheTables();
   std::vector<Start> starts;
   const std::array<int, 7> same{0, 1, 2, 3, 4, 5, 6};
-  starts.push_back(MakeStart(t, cube, same, false));
-  starts.push_back(MakeStart(t, fewest::Inverse(cube), same, true));
+  // A symmetric cube looks the same from several sides; each look is
+  // searched once.
+  std::vector<CubieCube> seen;
+  const auto add = [&](const CubieCube& c, const std::array<int, 7>& face, bool inverse) {
+    if (std::find(seen.begin(), seen.end(), c) == seen.end()) {
+      seen.push_back(c);
+      starts.push_back(MakeStart(t, c, face, inverse));
+    }
+  };
+  add(cube, same, false);
+  add(fewest::Inverse(cube), same, true);
   for (const int axis : {5, 4}) {
     std::array<int, 7> face{};
     CubieCube turned;
     fewest::ReadCubies(TurnedWhole(homeFaceCube, axis, face), turned);
-    starts.push_back(MakeStart(t, turned, face, false));
-    starts.push_back(MakeStart(t, fewest::Inverse(turned), face, true));
+    add(turned, face, false);
+    add(fewest::Inverse(turned), face, true);
   }
 
   // The search ends with a solution: every position has one of 20 moves or
