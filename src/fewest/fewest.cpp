@@ -61,8 +61,7 @@ inline bool MayFollow(int face, int last) {
 struct Start {
   int twist = 0;
   int flip = 0;
-  int slice = 0;  // placing of the middle-layer edges
-  int corner = 0;
+  int set = 0;                                   // the set of places of the middle-layer edges
   std::array<std::uint8_t, 8> corners{};         // the corner in each place
   std::array<std::uint8_t, 12> edges{};          // the edge in each place
   std::array<int, 7> face{0, 1, 2, 3, 4, 5, 6};  // face in this view -> face of the cube
@@ -74,15 +73,14 @@ Start MakeStart(const Tables& t, const CubieCube& cube, const std::array<int, 7>
   Start s;
   s.twist = fewest::Twist(cube);
   s.flip = fewest::Flip(cube);
-  s.slice = fewest::EdgePlacing(cube, 8);
-  s.corner = fewest::CornerPermutation(cube);
+  s.set = fewest::EdgePlacing(cube, 8) / 24;
   s.corners = cube.cp;
   s.edges = cube.ep;
   s.face = face;
   s.inverse = inverse;
-  const int set = s.slice / 24;
-  s.bound = std::max({t.twistSlice.Get(t.TwistSliceIndex(s.twist, set)), t.flipSlice.Get(t.FlipSliceIndex(s.flip, set)),
-                      t.twistFlip.Get(t.TwistFlipIndex(s.twist, s.flip))});
+  s.bound =
+      std::max({t.twistSlice.Get(t.TwistSliceIndex(s.twist, s.set)), t.flipSlice.Get(t.FlipSliceIndex(s.flip, s.set)),
+                t.twistFlip.Get(t.TwistFlipIndex(s.twist, s.flip))});
   return s;
 }
 
@@ -163,7 +161,7 @@ class Search {
         if (length == 0) {
           stopped_ = Phase2Start(0);
         } else {
-          stopped_ = Phase1(0, length, s.twist, s.flip, s.slice / 24, 0);
+          stopped_ = Phase1(0, length, s.twist, s.flip, s.set, 0);
         }
       }
     }

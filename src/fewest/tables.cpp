@@ -194,7 +194,9 @@ void BuildMoveTables(Tables& t) {
     SetFlip(c, value);
     return Flip(Multiply(c, MoveCube(m)));
   });
-  t.placingMove = MoveTable(kPlacings, all.data(), kMoveCount, [](int value, int m) {
+  // Where the middle-layer edges go and in which order, for the tables
+  // below.
+  const std::vector<std::uint16_t> placingMove = MoveTable(kPlacings, all.data(), kMoveCount, [](int value, int m) {
     CubieCube c;
     SetEdgePlacing(c, 8, value);
     return EdgePlacing(Multiply(c, MoveCube(m)), 8);
@@ -202,7 +204,7 @@ void BuildMoveTables(Tables& t) {
   t.sliceSetMove.resize(kCombinations * kMoveCount);
   for (int s = 0; s < kCombinations; ++s) {
     for (int m = 0; m < kMoveCount; ++m) {
-      t.sliceSetMove[At(s, kMoveCount, m)] = static_cast<std::uint16_t>(t.placingMove[At(s * 24, kMoveCount, m)] / 24);
+      t.sliceSetMove[At(s, kMoveCount, m)] = static_cast<std::uint16_t>(placingMove[At(s * 24, kMoveCount, m)] / 24);
     }
   }
   // Permutations move by their places alone.
@@ -214,7 +216,7 @@ void BuildMoveTables(Tables& t) {
   for (int p = 0; p < kPermutations4; ++p) {
     for (int k = 0; k < kPhase2MoveCount; ++k) {
       const int placing =
-          t.placingMove[At(kSolvedSlicePlacing + p, kMoveCount, kPhase2Moves[static_cast<std::size_t>(k)])];
+          placingMove[At(kSolvedSlicePlacing + p, kMoveCount, kPhase2Moves[static_cast<std::size_t>(k)])];
       t.sliceMove[At(p, kPhase2MoveCount, k)] = static_cast<std::uint8_t>(placing - kSolvedSlicePlacing);
     }
   }
@@ -413,11 +415,11 @@ std::size_t Tables::Bytes() const {
   const auto classBytes = [&](const SymmetryClasses& c) {
     return bytes(c.classOf) + bytes(c.representative) + bytes(c.stabilizer);
   };
-  return bytes(twistMove) + bytes(flipMove) + bytes(sliceSetMove) + bytes(placingMove) + bytes(cornerMove) +
-         bytes(edge8Move) + bytes(sliceMove) + bytes(twistConjugate) + bytes(flipConjugate) + bytes(flipMask) +
-         bytes(sliceConjugate) + classBytes(sliceSetClasses) + classBytes(twistClasses) + classBytes(cornerClasses) +
-         classBytes(edgeClasses) + twistSlice.Bytes() + flipSlice.Bytes() + twistFlip.Bytes() + bytes(cornerSlice) +
-         bytes(edgeSlice) + bytes(edgeRepresentativeConjugate) + nearPhase1.Bytes() + nearPhase2.Bytes();
+  return bytes(twistMove) + bytes(flipMove) + bytes(sliceSetMove) + bytes(cornerMove) + bytes(edge8Move) +
+         bytes(sliceMove) + bytes(twistConjugate) + bytes(flipConjugate) + bytes(flipMask) + bytes(sliceConjugate) +
+         classBytes(sliceSetClasses) + classBytes(twistClasses) + classBytes(cornerClasses) + classBytes(edgeClasses) +
+         twistSlice.Bytes() + flipSlice.Bytes() + twistFlip.Bytes() + bytes(cornerSlice) + bytes(edgeSlice) +
+         bytes(edgeRepresentativeConjugate) + nearPhase1.Bytes() + nearPhase2.Bytes();
 }
 
 Tables BuildTables() {

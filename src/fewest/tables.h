@@ -143,7 +143,6 @@ struct Tables {
   std::vector<std::uint16_t> twistMove;     // kTwists x 18
   std::vector<std::uint16_t> flipMove;      // kFlips x 18
   std::vector<std::uint16_t> sliceSetMove;  // kCombinations x 18
-  std::vector<std::uint16_t> placingMove;   // kPlacings x 18
   std::vector<std::uint16_t> cornerMove;    // kPermutations8 x 10 (phase-2 moves)
   std::vector<std::uint16_t> edge8Move;     // kPermutations8 x 10 (phase-2 moves)
   std::vector<std::uint8_t> sliceMove;      // kPermutations4 x 10 (phase-2 moves)
