@@ -32,16 +32,16 @@ const Tables& TheTables() {
   return *tables;
 }
 
-// No solution the search returns is longer than this: a position that needs
-// more than 20 moves does not exist, and 21 or fewer are found at once.
+// No solution the search returns is longer than this; no position needs
+// more than 20 moves, so a search for 21 or fewer always ends.
 constexpr int kLongest = 21;
-constexpr int kMostMoves = 32;
+constexpr int kMostMoves = 32;  // room for a path of phase 1 and phase 2
 
 // Phase-2 searches grow costly with their length and seldom make the whole
 // solution shorter; the time goes further on more phase-1 solutions. After
 // a phase 1 of kShortPhase1 moves or more, phase 2 may take kLongestPhase2
-// moves, and one more while there is no solution yet (so that the first
-// one, of 21 moves at most, comes from a phase 1 of 10). After a shorter
+// moves, and one more while there is no solution yet (so that a first
+// solution of 21 moves can come from a phase 1 of 10). After a shorter
 // phase 1, of which there are few, phase 2 is not limited: a cube close to
 // the group of phase 2 needs a long phase 2.
 constexpr int kShortPhase1 = 7;
