@@ -107,6 +107,29 @@ int InverseSymmetry(int s) {
   return inverses[static_cast<std::size_t>(s)];
 }
 
+int SymmetryProduct(int a, int b) {
+  static const std::array<std::array<std::uint8_t, kSymmetries>, kSymmetries> products = [] {
+    std::array<std::array<std::uint8_t, kSymmetries>, kSymmetries> table{};
+    for (std::size_t x = 0; x < kSymmetries; ++x) {
+      for (std::size_t y = 0; y < kSymmetries; ++y) {
+        const Symmetry& first = Symmetries()[x];
+        const Symmetry& then = Symmetries()[y];
+        for (std::size_t z = 0; z < kSymmetries; ++z) {
+          const Symmetry& both = Symmetries()[z];
+          bool same = true;
+          for (std::size_t i = 0; i < 12; ++i) {
+            same = same && both.edge[i] == then.edge[first.edge[i]] &&
+                   (i >= 8 || both.corner[i] == then.corner[first.corner[i]]);
+          }
+          table[x][y] = same ? static_cast<std::uint8_t>(z) : table[x][y];
+        }
+      }
+    }
+    return table;
+  }();
+  return products[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)];
+}
+
 namespace {
 
 int FindInverse(int s) {

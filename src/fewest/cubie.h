@@ -111,6 +111,8 @@ struct Symmetry {
 };
 const std::array<Symmetry, kSymmetries>& Symmetries();
 int InverseSymmetry(int s);
+// The symmetry that is symmetry a followed by symmetry b.
+int SymmetryProduct(int a, int b);
 constexpr bool IsMirror(int s) {
   return s % 2 == 1;
 }

@@ -32,10 +32,20 @@ const Tables& TheTables() {
   return *tables;
 }
 
-// No solution the search returns is longer than this: a position that needs
-// more than 20 moves does not exist, and 21 or fewer are found at once.
+// No solution the search returns is longer than this; no position needs
+// more than 20 moves, so a search for 21 or fewer always ends.
 constexpr int kLongest = 21;
-constexpr int kMostMoves = 32;
+constexpr int kMostMoves = 32;  // room for a path of phase 1 and phase 2
+
+// Phase-2 searches grow costly with their length and seldom make the whole
+// solution shorter; the time goes further on more phase-1 solutions. After
+// a phase 1 of kShortPhase1 moves or more, phase 2 may take kLongestPhase2
+// moves, and one more while there is no solution yet (so that a first
+// solution of 21 moves can come from a phase 1 of 10). After a shorter
+// phase 1, of which there are few, phase 2 is not limited: a cube close to
+// the group of phase 2 needs a long phase 2.
+constexpr int kShortPhase1 = 7;
+constexpr int kLongestPhase2 = 10;
 
 constexpr std::array<int, 7> kOpposite{0, 6, 4, 5, 2, 3, 1};
 
@@ -51,10 +61,9 @@ inline bool MayFollow(int face, int last) {
 struct Start {
   int twist = 0;
   int flip = 0;
-  int slice = 0;  // placing of the middle-layer edges
-  int corner = 0;
-  int up = 0;  // placing of the edges of face 1
-  int down = 0;
+  int set = 0;                                   // the set of places of the middle-layer edges
+  std::array<std::uint8_t, 8> corners{};         // the corner in each place
+  std::array<std::uint8_t, 12> edges{};          // the edge in each place
   std::array<int, 7> face{0, 1, 2, 3, 4, 5, 6};  // face in this view -> face of the cube
   bool inverse = false;
   int bound = 0;  // moves phase 1 needs at least
@@ -64,15 +73,14 @@ Start MakeStart(const Tables& t, const CubieCube& cube, const std::array<int, 7>
   Start s;
   s.twist = fewest::Twist(cube);
   s.flip = fewest::Flip(cube);
-  s.slice = fewest::EdgePlacing(cube, 8);
-  s.corner = fewest::CornerPermutation(cube);
-  s.up = fewest::EdgePlacing(cube, 0);
-  s.down = fewest::EdgePlacing(cube, 4);
+  s.set = fewest::EdgePlacing(cube, 8) / 24;
+  s.corners = cube.cp;
+  s.edges = cube.ep;
   s.face = face;
   s.inverse = inverse;
-  const int set = s.slice / 24;
-  s.bound = std::max({t.twistSlice.Get(t.TwistSliceIndex(s.twist, set)), t.flipSlice.Get(t.FlipSliceIndex(s.flip, set)),
-                      t.twistFlip.Get(t.TwistFlipIndex(s.twist, s.flip))});
+  s.bound =
+      std::max({t.twistSlice.Get(t.TwistSliceIndex(s.twist, s.set)), t.flipSlice.Get(t.FlipSliceIndex(s.flip, s.set)),
+                t.twistFlip.Get(t.TwistFlipIndex(s.twist, s.flip))});
   return s;
 }
 
@@ -123,27 +131,13 @@ class Search {
   // Searches phase-1 lengths 0, 1, 2... from every start in turn, each
   // phase-1 solution followed by the shortest phase 2 that beats the best
   // solution so far. Once phase 1 reaches the length of the best solution,
-  // no shorter one exists.
+  // no shorter one exists (as far as phase 2's limit lets it tell). Should
+  // the limited search end without a solution, it runs again unlimited.
   void Run(const std::vector<Start>& starts) {
-    for (int length = 0; length < best_ && !stopped_; ++length) {
-      for (std::size_t n = 0; n < starts.size() && !stopped_; ++n) {
-        const Start& s = starts[n];
-        if (length < s.bound) {
-          continue;
-        }
-        start_ = n;
-        cornerAt_[0] = static_cast<std::uint16_t>(s.corner);
-        sliceAt_[0] = static_cast<std::uint16_t>(s.slice);
-        upAt_[0] = static_cast<std::uint16_t>(s.up);
-        downAt_[0] = static_cast<std::uint16_t>(s.down);
-        known_ = 0;
-        edgesKnown_ = 0;
-        if (length == 0) {
-          stopped_ = Phase2Start(0);
-        } else {
-          stopped_ = Phase1(0, length, s.twist, s.flip, s.slice / 24, 0);
-        }
-      }
+    Pass(starts);
+    if (!Found()) {
+      limited_ = false;
+      Pass(starts);
     }
   }
 
@@ -153,6 +147,26 @@ class Search {
   std::size_t BestStart() const { return bestStart_; }
 
  private:
+  void Pass(const std::vector<Start>& starts) {
+    for (int length = 0; length < best_ && !stopped_; ++length) {
+      for (std::size_t n = 0; n < starts.size() && !stopped_; ++n) {
+        const Start& s = starts[n];
+        if (length < s.bound) {
+          continue;
+        }
+        start_ = n;
+        cornersAt_[0] = s.corners;
+        edgesAt_[0] = s.edges;
+        known_ = 0;
+        if (length == 0) {
+          stopped_ = Phase2Start(0);
+        } else {
+          stopped_ = Phase1(0, length, s.twist, s.flip, s.set, 0);
+        }
+      }
+    }
+  }
+
   // Phase 1 with exactly `togo` moves left from the given coordinates (the
   // middle-layer edges by their set of places); true when the whole search
   // is to stop.
@@ -210,45 +224,57 @@ class Search {
       const int m = moves[static_cast<std::size_t>(i)];
       path_[static_cast<std::size_t>(n)] = static_cast<std::uint8_t>(m);
       known_ = std::min(known_, n);
-      edgesKnown_ = std::min(edgesKnown_, n);
       const bool stop =
           togo == 1 ? Phase2Start(n + 1) : Phase1(n + 1, togo - 1, twistRow[m], flipRow[m], setRow[m], MoveFace(m));
-      if (stop || (++nodes_ % 1024 == 0 && TimeUp())) {
+      if (stop || TimeUp()) {
         return true;
       }
     }
     return false;
   }
 
-  bool TimeUp() const { return Found() && Clock::now() >= deadline_; }
+  // Whether the time is up, asked now and then: every so many nodes.
+  bool TimeUp() {
+    if (++nodes_ < nextCheck_) {
+      return false;
+    }
+    nextCheck_ = nodes_ + kNodesBetweenChecks;
+    return Found() && Clock::now() >= deadline_;
+  }
 
   // After a phase-1 solution of n moves: the shortest phase 2 that makes the
   // whole solution shorter than the best so far. True when the search is to
   // stop.
   bool Phase2Start(int n) {
-    const int budget = best_ - 1 - n;
+    int budget = best_ - 1 - n;
+    if (limited_ && n >= kShortPhase1) {
+      budget = std::min(budget, Found() ? kLongestPhase2 : kLongestPhase2 + 1);
+    }
     if (budget < 0) {
       return false;
     }
+    // The pieces move by places, quicker than through tables of orders.
     for (; known_ < n; ++known_) {
       const auto k = static_cast<std::size_t>(known_);
-      cornerAt_[k + 1] = t_.cornerMove[cornerAt_[k] * std::size_t{kMoveCount} + path_[k]];
-      sliceAt_[k + 1] = t_.placingMove[sliceAt_[k] * std::size_t{kMoveCount} + path_[k]];
+      const fewest::CubieCube& move = fewest::MoveCube(path_[k]);
+      for (std::size_t i = 0; i < 8; ++i) {
+        cornersAt_[k + 1][i] = cornersAt_[k][move.cp[i]];
+      }
+      for (std::size_t i = 0; i < 12; ++i) {
+        edgesAt_[k + 1][i] = edgesAt_[k][move.ep[i]];
+      }
     }
-    const int slice = sliceAt_[static_cast<std::size_t>(n)];
-    const int corner = cornerAt_[static_cast<std::size_t>(n)];
-    const int order = slice - fewest::kSolvedSlicePlacing;
+    const auto& pieces = edgesAt_[static_cast<std::size_t>(n)];
+    const std::uint8_t slice[4] = {static_cast<std::uint8_t>(pieces[8] - 8), static_cast<std::uint8_t>(pieces[9] - 8),
+                                   static_cast<std::uint8_t>(pieces[10] - 8),
+                                   static_cast<std::uint8_t>(pieces[11] - 8)};
+    const int order = fewest::PermutationIndex(slice, 4);
+    const int corner = fewest::Permutation8Index(cornersAt_[static_cast<std::size_t>(n)].data());
     int bound = t_.CornerSliceDistance(corner, order);
     if (bound > budget) {
       return false;
     }
-    for (; edgesKnown_ < n; ++edgesKnown_) {
-      const auto k = static_cast<std::size_t>(edgesKnown_);
-      upAt_[k + 1] = t_.placingMove[upAt_[k] * std::size_t{kMoveCount} + path_[k]];
-      downAt_[k + 1] = t_.placingMove[downAt_[k] * std::size_t{kMoveCount} + path_[k]];
-    }
-    const int edges = t_.edge8FromPlacings[static_cast<std::size_t>(upAt_[static_cast<std::size_t>(n)] * 24 +
-                                                                    downAt_[static_cast<std::size_t>(n)] % 24)];
+    const int edges = fewest::Permutation8Index(pieces.data());
     bound = std::max(bound, t_.EdgeSliceDistance(edges, order));
     if (bound > budget) {
       return false;
@@ -288,7 +314,7 @@ class Search {
       if (!MayFollow(MoveFace(m), lastFace)) {
         continue;
       }
-      const int corner2 = t_.cornerMove[static_cast<std::size_t>(corner * kMoveCount + m)];
+      const int corner2 = t_.cornerMove[static_cast<std::size_t>(corner * kPhase2MoveCount + k)];
       const int order2 = t_.sliceMove[static_cast<std::size_t>(order * kPhase2MoveCount + k)];
       if (t_.CornerSliceDistance(corner2, order2) >= togo) {
         continue;
@@ -332,20 +358,19 @@ class Search {
   const Clock::time_point deadline_;
   int best_ = kLongest + 1;
   bool stopped_ = false;
-  long nodes_ = 0;
+  bool limited_ = true;  // phase 2's length limited
+  static constexpr long kNodesBetweenChecks = 256;
+  long nodes_ = 0;  // phase-1 and phase-2 nodes so far
+  long nextCheck_ = kNodesBetweenChecks;
   std::size_t start_ = 0;
   std::size_t bestStart_ = 0;
   std::array<std::uint8_t, kMostMoves> path_{};
   std::array<std::uint8_t, kMostMoves> bestPath_{};
-  // The corner order and the placings of the middle-layer edges (known_)
-  // and of the edges of faces 1 and 6 (edgesKnown_) after the first k moves
-  // of path_, worked out as far as k = known_ and edgesKnown_.
-  std::array<std::uint16_t, kMostMoves> cornerAt_{};
-  std::array<std::uint16_t, kMostMoves> sliceAt_{};
-  std::array<std::uint16_t, kMostMoves> upAt_{};
-  std::array<std::uint16_t, kMostMoves> downAt_{};
+  // The corners and edges in their places after the first k moves of
+  // path_, worked out as far as k = known_.
+  std::array<std::array<std::uint8_t, 8>, kMostMoves> cornersAt_{};
+  std::array<std::array<std::uint8_t, 12>, kMostMoves> edgesAt_{};
   int known_ = 0;
-  int edgesKnown_ = 0;
 };
 
 FewestFault FaultOf(CubieFault fault) {
@@ -394,14 +419,23 @@ FewestSolution SolveFewest(const Buffer& homeFaceCube, const FewestOptions& opti
   const Tables& t = TheTables();
   std::vector<Start> starts;
   const std::array<int, 7> same{0, 1, 2, 3, 4, 5, 6};
-  starts.push_back(MakeStart(t, cube, same, false));
-  starts.push_back(MakeStart(t, fewest::Inverse(cube), same, true));
+  // A symmetric cube looks the same from several sides; each look is
+  // searched once.
+  std::vector<CubieCube> seen;
+  const auto add = [&](const CubieCube& c, const std::array<int, 7>& face, bool inverse) {
+    if (std::find(seen.begin(), seen.end(), c) == seen.end()) {
+      seen.push_back(c);
+      starts.push_back(MakeStart(t, c, face, inverse));
+    }
+  };
+  add(cube, same, false);
+  add(fewest::Inverse(cube), same, true);
   for (const int axis : {5, 4}) {
     std::array<int, 7> face{};
     CubieCube turned;
     fewest::ReadCubies(TurnedWhole(homeFaceCube, axis, face), turned);
-    starts.push_back(MakeStart(t, turned, face, false));
-    starts.push_back(MakeStart(t, fewest::Inverse(turned), face, true));
+    add(turned, face, false);
+    add(fewest::Inverse(turned), face, true);
   }
 
   // The search ends with a solution: every position has one of 20 moves or

@@ -194,7 +194,9 @@ void BuildMoveTables(Tables& t) {
     SetFlip(c, value);
     return Flip(Multiply(c, MoveCube(m)));
   });
-  t.placingMove = MoveTable(kPlacings, all.data(), kMoveCount, [](int value, int m) {
+  // Where the middle-layer edges go and in which order, for the tables
+  // below.
+  const std::vector<std::uint16_t> placingMove = MoveTable(kPlacings, all.data(), kMoveCount, [](int value, int m) {
     CubieCube c;
     SetEdgePlacing(c, 8, value);
     return EdgePlacing(Multiply(c, MoveCube(m)), 8);
@@ -202,38 +204,20 @@ void BuildMoveTables(Tables& t) {
   t.sliceSetMove.resize(kCombinations * kMoveCount);
   for (int s = 0; s < kCombinations; ++s) {
     for (int m = 0; m < kMoveCount; ++m) {
-      t.sliceSetMove[At(s, kMoveCount, m)] = static_cast<std::uint16_t>(t.placingMove[At(s * 24, kMoveCount, m)] / 24);
+      t.sliceSetMove[At(s, kMoveCount, m)] = static_cast<std::uint16_t>(placingMove[At(s * 24, kMoveCount, m)] / 24);
     }
   }
   // Permutations move by their places alone.
   t.cornerMove = PermutationMoveTable(
-      all.data(), kMoveCount, [](int m) -> const auto& { return MoveCube(m).cp; });
+      kPhase2Moves.data(), kPhase2MoveCount, [](int m) -> const auto& { return MoveCube(m).cp; });
   t.edge8Move = PermutationMoveTable(
       kPhase2Moves.data(), kPhase2MoveCount, [](int m) -> const auto& { return MoveCube(m).ep; });
   t.sliceMove.resize(kPermutations4 * kPhase2MoveCount);
   for (int p = 0; p < kPermutations4; ++p) {
     for (int k = 0; k < kPhase2MoveCount; ++k) {
       const int placing =
-          t.placingMove[At(kSolvedSlicePlacing + p, kMoveCount, kPhase2Moves[static_cast<std::size_t>(k)])];
+          placingMove[At(kSolvedSlicePlacing + p, kMoveCount, kPhase2Moves[static_cast<std::size_t>(k)])];
       t.sliceMove[At(p, kPhase2MoveCount, k)] = static_cast<std::uint8_t>(placing - kSolvedSlicePlacing);
-    }
-  }
-
-  // Edges 0..3 placed within places 0..7 have placings below 70 * 24.
-  t.edge8FromPlacings.resize(70 * 24 * 24);
-  for (int up = 0; up < 70 * 24; ++up) {
-    CubieCube c;
-    SetEdgePlacing(c, 0, up);
-    for (int down = 0; down < 24; ++down) {
-      std::uint8_t order[4]{};
-      PermutationFromIndex(down, order, 4);
-      int k = 0;
-      for (std::size_t place = 0; place < 8; ++place) {
-        if (c.ep[place] >= 4) {
-          c.ep[place] = static_cast<std::uint8_t>(4 + order[k++]);
-        }
-      }
-      t.edge8FromPlacings[At(up, 24, down)] = static_cast<std::uint16_t>(Edge8Permutation(c));
     }
   }
 }
@@ -298,20 +282,22 @@ void BuildSymmetryTables(Tables& t) {
     }
     std::next_permutation(order.begin(), order.end());
   }
-  t.edge8Conjugate.resize(static_cast<std::size_t>(kPermutations8) * kSymmetries);
-  for (int edges = 0; edges < kPermutations8; ++edges) {
-    for (int s = 0; s < kSymmetries; ++s) {
-      int image = edges;
-      for (int q = 0; q < s / 4; ++q) {
-        image = byGenerator[At(image, 3, 0)];
-      }
-      if (s / 2 % 2 == 1) {
-        image = byGenerator[At(image, 3, 1)];
-      }
-      if (s % 2 == 1) {
-        image = byGenerator[At(image, 3, 2)];
-      }
-      t.edge8Conjugate[At(edges, kSymmetries, s)] = static_cast<std::uint16_t>(image);
+  const auto edgeImage = [&byGenerator](int edges, int s) {
+    for (int q = 0; q < s / 4; ++q) {
+      edges = byGenerator[At(edges, 3, 0)];
+    }
+    if (s / 2 % 2 == 1) {
+      edges = byGenerator[At(edges, 3, 1)];
+    }
+    if (s % 2 == 1) {
+      edges = byGenerator[At(edges, 3, 2)];
+    }
+    return edges;
+  };
+  for (int a = 0; a < kSymmetries; ++a) {
+    t.inverseSymmetry[static_cast<std::size_t>(a)] = static_cast<std::uint8_t>(InverseSymmetry(a));
+    for (int b = 0; b < kSymmetries; ++b) {
+      t.symmetryProduct[At(a, kSymmetries, b)] = static_cast<std::uint8_t>(SymmetryProduct(a, b));
     }
   }
   t.sliceSetClasses = Classes(kCombinations, all, [](int set, int s) {
@@ -326,8 +312,14 @@ void BuildSymmetryTables(Tables& t) {
     SetCornerPermutation(c, value);
     return CornerPermutation(Conjugate(c, s));
   });
-  t.edgeClasses =
-      Classes(kPermutations8, all, [&t](int edges, int s) { return t.edge8Conjugate[At(edges, kSymmetries, s)]; });
+  t.edgeClasses = Classes(kPermutations8, all, edgeImage);
+  t.edgeRepresentativeConjugate.resize(static_cast<std::size_t>(t.edgeClasses.Count()) * kSymmetries);
+  for (int cls = 0; cls < t.edgeClasses.Count(); ++cls) {
+    for (int s = 0; s < kSymmetries; ++s) {
+      t.edgeRepresentativeConjugate[At(cls, kSymmetries, s)] =
+          static_cast<std::uint16_t>(edgeImage(t.edgeClasses.representative[static_cast<std::size_t>(cls)], s));
+    }
+  }
 }
 
 void BuildPhase1Distances(Tables& t) {
@@ -403,8 +395,8 @@ void BuildNearGoal(Tables& t) {
     const auto order = static_cast<int>(key % kPermutations4);
     const int corner = corners.representative[cls];
     for (int k = 0; k < kPhase2MoveCount; ++k) {
-      add(t.Phase2Key(t.cornerMove[At(corner, kMoveCount, kPhase2Moves[static_cast<std::size_t>(k)])],
-                      t.edge8Move[At(edges, kPhase2MoveCount, k)], t.sliceMove[At(order, kPhase2MoveCount, k)]));
+      add(t.Phase2Key(t.cornerMove[At(corner, kPhase2MoveCount, k)], t.edge8Move[At(edges, kPhase2MoveCount, k)],
+                      t.sliceMove[At(order, kPhase2MoveCount, k)]));
     }
   });
 }
@@ -423,12 +415,11 @@ std::size_t Tables::Bytes() const {
   const auto classBytes = [&](const SymmetryClasses& c) {
     return bytes(c.classOf) + bytes(c.representative) + bytes(c.stabilizer);
   };
-  return bytes(twistMove) + bytes(flipMove) + bytes(sliceSetMove) + bytes(placingMove) + bytes(cornerMove) +
-         bytes(edge8Move) + bytes(sliceMove) + bytes(edge8FromPlacings) + bytes(twistConjugate) + bytes(flipConjugate) +
-         bytes(flipMask) + bytes(sliceConjugate) + classBytes(sliceSetClasses) + classBytes(twistClasses) +
-         classBytes(cornerClasses) + classBytes(edgeClasses) + twistSlice.Bytes() + flipSlice.Bytes() +
-         twistFlip.Bytes() + bytes(cornerSlice) + bytes(edgeSlice) + bytes(edge8Conjugate) + nearPhase1.Bytes() +
-         nearPhase2.Bytes();
+  return bytes(twistMove) + bytes(flipMove) + bytes(sliceSetMove) + bytes(cornerMove) + bytes(edge8Move) +
+         bytes(sliceMove) + bytes(twistConjugate) + bytes(flipConjugate) + bytes(flipMask) + bytes(sliceConjugate) +
+         classBytes(sliceSetClasses) + classBytes(twistClasses) + classBytes(cornerClasses) + classBytes(edgeClasses) +
+         twistSlice.Bytes() + flipSlice.Bytes() + twistFlip.Bytes() + bytes(cornerSlice) + bytes(edgeSlice) +
+         bytes(edgeRepresentativeConjugate) + nearPhase1.Bytes() + nearPhase2.Bytes();
 }
 
 Tables BuildTables() {
@@ -436,9 +427,8 @@ Tables BuildTables() {
   BuildMoveTables(t);
   BuildSymmetryTables(t);
   BuildPhase1Distances(t);
-  t.cornerSlice = Phase2Distances(t, t.cornerClasses, [&t](int corner, int k) {
-    return t.cornerMove[At(corner, kMoveCount, kPhase2Moves[static_cast<std::size_t>(k)])];
-  });
+  t.cornerSlice = Phase2Distances(t, t.cornerClasses,
+                                  [&t](int corner, int k) { return t.cornerMove[At(corner, kPhase2MoveCount, k)]; });
   t.edgeSlice =
       Phase2Distances(t, t.edgeClasses, [&t](int edges, int k) { return t.edge8Move[At(edges, kPhase2MoveCount, k)]; });
   BuildNearGoal(t);

@@ -143,13 +143,9 @@ struct Tables {
   std::vector<std::uint16_t> twistMove;     // kTwists x 18
   std::vector<std::uint16_t> flipMove;      // kFlips x 18
   std::vector<std::uint16_t> sliceSetMove;  // kCombinations x 18
-  std::vector<std::uint16_t> placingMove;   // kPlacings x 18
-  std::vector<std::uint16_t> cornerMove;    // kPermutations8 x 18
+  std::vector<std::uint16_t> cornerMove;    // kPermutations8 x 10 (phase-2 moves)
   std::vector<std::uint16_t> edge8Move;     // kPermutations8 x 10 (phase-2 moves)
   std::vector<std::uint8_t> sliceMove;      // kPermutations4 x 10 (phase-2 moves)
-  // The order of edges 0..7 from the placing of edges 0..3 (within places
-  // 0..7) and the order of edges 4..7: [upPlacing * 24 + downOrder].
-  std::vector<std::uint16_t> edge8FromPlacings;  // 1680 x 24
 
   // Coordinates under the symmetries, [value * 16 + symmetry].
   std::vector<std::uint16_t> twistConjugate;
@@ -157,13 +153,18 @@ struct Tables {
   // depends on the set of places the middle-layer edges are in, is 0 for
   // symmetries that keep the sides.
   std::vector<std::uint16_t> flipConjugate;
-  std::vector<std::uint16_t> flipMask;        // [slice set * 16 + symmetry]
-  std::vector<std::uint8_t> sliceConjugate;   // [slice order * 16 + symmetry]
-  std::vector<std::uint16_t> edge8Conjugate;  // [edge8 order * 16 + symmetry]
-  SymmetryClasses sliceSetClasses;            // under all sixteen symmetries
-  SymmetryClasses twistClasses;               // under the eight that keep the sides
-  SymmetryClasses cornerClasses;              // of corner orders
-  SymmetryClasses edgeClasses;                // of edge8 orders
+  std::vector<std::uint16_t> flipMask;       // [slice set * 16 + symmetry]
+  std::vector<std::uint8_t> sliceConjugate;  // [slice order * 16 + symmetry]
+  // The representatives of the edge8 classes under each symmetry, and the
+  // symmetries' products, [a * 16 + b] for a followed by b: together they
+  // give any edge order's image.
+  std::vector<std::uint16_t> edgeRepresentativeConjugate;  // [edge8 class * 16 + symmetry]
+  std::array<std::uint8_t, kSymmetries * kSymmetries> symmetryProduct{};
+  std::array<std::uint8_t, kSymmetries> inverseSymmetry{};
+  SymmetryClasses sliceSetClasses;  // under all sixteen symmetries
+  SymmetryClasses twistClasses;     // under the eight that keep the sides
+  SymmetryClasses cornerClasses;    // of corner orders
+  SymmetryClasses edgeClasses;      // of edge8 orders
 
   // Phase-1 distance tables.
   NibbleTable twistSlice;  // [slice set class * kTwists + twist]
@@ -206,14 +207,20 @@ struct Tables {
     const unsigned entry = cornerClasses.classOf[static_cast<std::size_t>(corner)];
     const unsigned cls = entry >> 4;
     const unsigned s = entry & 15;
-    const unsigned e = edge8Conjugate[static_cast<std::size_t>(edges * 16) + s];
+    // The edge order is the image of its class's representative under the
+    // inverse of the symmetry its class entry names.
+    const unsigned edgeEntry = edgeClasses.classOf[static_cast<std::size_t>(edges)];
+    const std::uint16_t* images = &edgeRepresentativeConjugate[(edgeEntry >> 4) * std::size_t{16}];
+    const unsigned toEdges = inverseSymmetry[edgeEntry & 15];
+    const unsigned toImage = symmetryProduct[toEdges * 16 + s];
     const unsigned o = sliceConjugate[static_cast<std::size_t>(order * 16) + s];
-    unsigned best = e * kPermutations4 + o;
+    unsigned best = images[toImage] * unsigned{kPermutations4} + o;
     const unsigned stabilizer = cornerClasses.stabilizer[cls];
     if (stabilizer != 1) {
       for (unsigned u = 1; u < 16; ++u) {
         if ((stabilizer >> u) & 1u) {
-          const unsigned key = edge8Conjugate[e * 16 + u] * unsigned{kPermutations4} + sliceConjugate[o * 16 + u];
+          const unsigned key =
+              images[symmetryProduct[toImage * 16 + u]] * unsigned{kPermutations4} + sliceConjugate[o * 16 + u];
           best = key < best ? key : best;
         }
       }

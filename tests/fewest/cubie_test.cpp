@@ -183,8 +183,7 @@ TEST(Tables, SymmetryReducedDistancesAreTheTrueDistances) {
     ASSERT_EQ(t.twistFlip.Get(t.TwistFlipIndex(i / kFlips, i % kFlips)), twistFlip[static_cast<std::size_t>(i)]);
   }
   const auto corners = PlainDistances(kPermutations8 * kPermutations4, 0, kPhase2MoveCount, [&](int i, int k) {
-    const int m = kPhase2Moves[static_cast<std::size_t>(k)];
-    return t.cornerMove[static_cast<std::size_t>(i / kPermutations4 * kMoveCount + m)] * kPermutations4 +
+    return t.cornerMove[static_cast<std::size_t>(i / kPermutations4 * kPhase2MoveCount + k)] * kPermutations4 +
            t.sliceMove[static_cast<std::size_t>(i % kPermutations4 * kPhase2MoveCount + k)];
   });
   const auto edges = PlainDistances(kPermutations8 * kPermutations4, 0, kPhase2MoveCount, [&](int i, int k) {
@@ -259,7 +258,7 @@ TEST(Tables, NearGoalTablesKnowThePositionsCloseToTheGoal) {
     const auto edges = static_cast<std::size_t>(p / 24 % kPermutations8);
     const auto corner = static_cast<std::size_t>(p / 24 / kPermutations8);
     const auto move = static_cast<std::size_t>(k);
-    return (std::uint64_t{t.cornerMove[corner * kMoveCount + kPhase2Moves[move]]} * kPermutations8 +
+    return (std::uint64_t{t.cornerMove[corner * kPhase2MoveCount + move]} * kPermutations8 +
             t.edge8Move[edges * kPhase2MoveCount + move]) *
                24 +
            t.sliceMove[order * kPhase2MoveCount + move];

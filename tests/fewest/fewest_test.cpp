@@ -88,6 +88,21 @@ TEST(SolveFewest, AFewTurnsFromSolvedAreUndoneInNoMoreTurns) {
   EXPECT_EQ(one.count, 1);
 }
 
+TEST(SolveFewest, SolvesSymmetricPatterns) {
+  // Every edge flipped in its place, and the checkerboard of six half turns:
+  // each looks the same from several sides.
+  const std::pair<const char*, int> patterns[] = {
+      {"11 42 51 31 41 32 41 12 21 32 41 13 63 42 51 43 21 32 12 52 ", 21},
+      {"12 62 52 32 22 42 ", 6},
+  };
+  for (const auto& [moves, most] : patterns) {
+    const Vars pattern = testing::TurnedVars(moves);
+    const FewestSolution solution = SolveFewest(pattern.current());
+    EXPECT_TRUE(Solves(pattern.current(), solution)) << moves;
+    EXPECT_LE(solution.count, most) << moves;
+  }
+}
+
 TEST(SolveFewest, TheSolvedCubeNeedsNoMoves) {
   const FewestSolution solution = SolveFewest(testing::SolvedVars().current());
   EXPECT_TRUE(solution.Solved());
