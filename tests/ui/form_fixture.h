@@ -1,10 +1,9 @@
 // A main window opened as after the colour choice, on scripted services.
 #pragma once
 
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <memory>
+#include <QtTest>
 
 #include "model/moves.h"
 #include "model/palette.h"
@@ -15,29 +14,72 @@
 
 namespace rotalo::ui::testing {
 
-struct FormFixture {
-  ScriptedServices services;
+// Five turns that take the layer-by-layer solution 96 moves.
+inline const std::string kScramble = "21 43 62 51 33 ";
+
+struct FormFixture : ScriptedServices {
   Vars vars;
-  std::unique_ptr<SolveForm> form;
+  SolveForm w{*this, vars};
 
   // The default colours; pause "&None" unless told otherwise.
   explicit FormFixture(bool noPause = true) {
     ChooseColours(vars, {0, 1, 2, 3, 4, 5});
-    form = std::make_unique<SolveForm>(services, vars);
-    form->Form_Load();
-    if (noPause) {
-      form->MenuP[0]->trigger();
-    }
-  }
-
-  // The colour of the picture at drawing point (x, y), 0x00BBGGRR.
-  Colour PixelAt(int x, int y) {
-    const QRgb rgb = form->PC->surface().Image().pixel(x, y);
-    return static_cast<Colour>(qRed(rgb)) | static_cast<Colour>(qGreen(rgb)) << 8 |
-           static_cast<Colour>(qBlue(rgb)) << 16;
+    w.Form_Load();
+    if (noPause) w.MenuP[0]->trigger();
   }
 
   Buffer& Cube() { return vars.current(); }
+  // Every step ran, the program never waited in vain, and the cube is solved.
+  bool SolvedAndDone() { return AllStepsRun() && !stuck && IsSolved(Cube()); }
+
+  // The colour of the picture at drawing point (x, y), 0x00RRGGBB.
+  QRgb PixelAt(int x, int y) { return w.PC->surface().Image().pixel(x, y) & 0xFFFFFFU; }
+
+  // Quick Fill, then `tokens` turned.
+  void Paint(const std::string& tokens = {}) {
+    w.MenuQuickFill->trigger();
+    ApplyMoveString(vars, tokens);
+    w.DrawCube();
+  }
+
+  // At a wait after move `n` of the playback.
+  void After(int n, std::function<void()> what) {
+    When([this, n] { return w.Play.PlayPos == n && w.Timer1->Enabled(); }, std::move(what));
+  }
+  // Presses "&Next -->" or "Go !" at the next wait for it, noting the instruction.
+  void PressNext(QStringList* instructions = nullptr) {
+    When([this] { return w.NextButton->isVisible(); },
+         [this, instructions] {
+           if (instructions) *instructions << w.Instruct->text();
+           w.NextButton->click();
+         });
+  }
+  // Pauses at the wait after move `n`, which ends at once, before the timer
+  // fires; runs `paused` once Back shows, then resumes unless ending.
+  void PauseAfter(int n, std::function<void()> paused) {
+    After(n, [this] {
+      firingsAtPause_ = timerFirings;
+      w.PauseButton->click();
+      QVERIFY(!w.Timer1->Enabled());
+    });
+    When([this] { return w.BackButton->isVisible(); },
+         [this, paused] {
+           QCOMPARE(w.PauseButton->text(), QStringLiteral("Resume"));
+           QCOMPARE(timerFirings, firingsAtPause_);
+           paused();
+           if (!ended) w.PauseButton->click();
+         });
+  }
+
+  // Notes every new text of the progress label while the program waits.
+  void TrackProgress(QStringList& seen) {
+    onWait = [this, &seen] {
+      if (seen.isEmpty() || seen.back() != w.ProgressLabel->text()) seen << w.ProgressLabel->text();
+    };
+  }
+
+ private:
+  int firingsAtPause_ = 0;
 };
 
 }  // namespace rotalo::ui::testing

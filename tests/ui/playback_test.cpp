@@ -1,5 +1,4 @@
-// "&Solve" in the main window: the entry check, the repair dialogue, the
-// playback with its counter, pauses and Back, and the patterns.
+// "&Solve": the entry check, the repair dialogue, the playback and the patterns.
 #include <QAction>
 #include <QMenu>
 #include <QtTest>
@@ -11,40 +10,10 @@
 using namespace rotalo;
 using namespace rotalo::ui;
 using rotalo::ui::testing::FormFixture;
-
-namespace {
-
-// The solved cube painted with Quick Fill, then turned by `tokens`.
-void Paint(FormFixture& f, const std::string& tokens = {}) {
-  f.form->MenuQuickFill->trigger();
-  ApplyMoveString(f.vars, tokens);
-  f.form->DrawCube();
-}
-
-// Presses "&Next -->" (or "Go !") at the next wait for it, noting the
-// instruction shown then.
-void PressNext(FormFixture& f, QStringList* instructions = nullptr) {
-  f.services.ThenWhen([&f] { return f.form->NextButton->isVisible(); },
-                      [&f, instructions] {
-                        if (instructions) {
-                          *instructions << f.form->Instruct->text();
-                        }
-                        f.form->NextButton->click();
-                      });
-}
-
-std::vector<QString> Texts(const FormFixture& f) {
-  std::vector<QString> texts;
-  for (const auto& m : f.services.messages) {
-    texts.push_back(m.text);
-  }
-  return texts;
-}
+using rotalo::ui::testing::kScramble;
 
 const QString kTop = QStringLiteral("The top layer is now complete.");
 const QString kMiddle = QStringLiteral("The middle layer is now complete.");
-
-}  // namespace
 
 class PlaybackTest : public QObject {
   Q_OBJECT
@@ -64,410 +33,243 @@ class PlaybackTest : public QObject {
     QFETCH(QList<int>, facelets);
     QFETCH(QString, message);
     FormFixture f;
-    Paint(f);
-    for (qsizetype k = 0; k < facelets.size(); k += 2) {
-      f.Cube()[static_cast<std::size_t>(facelets[k])] = static_cast<Int16>(facelets[k + 1]);
-    }
+    f.Paint();
+    for (qsizetype k = 0; k < facelets.size(); k += 2) f.Cube()[facelets[k]] = static_cast<Int16>(facelets[k + 1]);
     const Buffer painted = f.Cube();
-    f.form->SubmitButton->click();
-    QCOMPARE(Texts(f), std::vector<QString>{message});
-    QCOMPARE(f.services.messages[0].style, int{kExclamation});
+    f.w.SubmitButton->click();
+    QCOMPARE(f.messages, QStringList{message});
+    QCOMPARE(f.styles[0], int{kExclamation});
     QCOMPARE(f.Cube(), painted);
     QVERIFY(std::equal(f.vars.FaceColourValue.begin() + 1, f.vars.FaceColourValue.end(),
                        f.vars.ChosenColourValue.begin() + 1));
-    QVERIFY(f.form->SubmitButton->isVisible() && f.form->Label1->isVisible());
-
+    QVERIFY(f.w.SubmitButton->isVisible() && f.w.Label1->isVisible());
     // Mended, the painting is accepted and solved.
-    f.form->MenuQuickFill->trigger();
-    PressNext(f);
-    f.form->SubmitButton->click();
-    QVERIFY(!f.form->Label1->isVisible() && !f.form->SubmitButton->isVisible());
-    QVERIFY(f.services.AllStepsRun() && !f.services.stuck);
-    QVERIFY(IsSolved(f.Cube()));
+    f.w.MenuQuickFill->trigger();
+    f.PressNext();
+    f.w.SubmitButton->click();
+    QVERIFY(!f.w.Label1->isVisible() && !f.w.SubmitButton->isVisible());
+    QVERIFY(f.SolvedAndDone());
   }
 
-  void AnAlreadySolvedCubeTakesNoMoves() {
-    FormFixture f;
-    Paint(f);
-    QStringList announced;
-    PressNext(f, &announced);
-    QStringList shown;
-    f.services.onMessage = [&](const auto&) { shown << f.form->Instruct->text(); };
-    f.form->SubmitButton->click();
-    QVERIFY(announced.front().startsWith("Your cube has now been solved in 0 moves.\n\nIt is recommended"));
-    QCOMPARE(Texts(f), (std::vector<QString>{kTop, kMiddle}));
-    QCOMPARE(f.services.messages[0].style, int{kInformation});
-    QCOMPARE(shown, (QStringList{"Solving top layer...", "Solving top layer..."}));
-    QCOMPARE(f.form->ProgressLabel->text(), QStringLiteral("0 of 0"));
-    QCOMPARE(f.form->Instruct->text(), QStringLiteral("Congratulations!  Your whole cube is now complete.\n\n"
-                                                      "Use the Patterns menu to apply patterns to your cube."));
-    QCOMPARE(f.services.beeps, 1);
-    QVERIFY(f.form->ExitButton->isVisible() && !f.form->PauseButton->isVisible());
-    QVERIFY(f.form->MenuPatterns->menuAction()->isEnabled());
-    QVERIFY(f.form->MenuPat[1]->isEnabled());
-    QVERIFY(f.vars.MoveString.size() > 0 || f.vars.RecordMoves == 1);
+  void SolvingPlaysEveryMoveCelebratesAndOffersPatterns_data() {
+    QTest::addColumn<QString>("tokens");
+    QTest::addColumn<int>("moves");
+    QTest::newRow("already solved") << "" << 0;
+    QTest::newRow("five turns") << QString::fromStdString(kScramble) << 96;
   }
-
-  void TheNinetySixMovePlaybackSolvesTheCube() {
+  void SolvingPlaysEveryMoveCelebratesAndOffersPatterns() {
+    QFETCH(QString, tokens);
+    QFETCH(int, moves);
     FormFixture f;
-    Paint(f, "21 43 62 51 33 ");
-    QStringList seen;
-    f.services.onWait = [&] {
-      const QString text = f.form->ProgressLabel->text();
-      if (seen.isEmpty() || seen.back() != text) seen << text;
-    };
-    QStringList announced;
-    PressNext(f, &announced);
-    f.form->SubmitButton->click();
-    QVERIFY(announced.front().startsWith("Your cube has now been solved in 96 moves."));
-    QCOMPARE(seen.back(), QStringLiteral("96 of 96"));
-    QVERIFY(seen.contains("1 of 96") && seen.contains("48 of 96"));
-    QCOMPARE(Texts(f), (std::vector<QString>{kTop, kMiddle}));
-    QVERIFY(IsSolved(f.Cube()));
-    QVERIFY(f.form->MenuPatterns->menuAction()->isEnabled());
-    QCOMPARE(f.form->Gage->width(), f.form->ProgressLabel->width());
+    f.Paint(tokens.toStdString());
+    QStringList progress, announced, shown;
+    f.TrackProgress(progress);
+    f.PressNext(&announced);
+    f.onMessage = [&] { shown << f.w.Instruct->text(); };
+    f.w.SubmitButton->click();
+    QVERIFY(announced.front().startsWith(
+        QString("Your cube has now been solved in %1 moves.\n\nIt is recommended").arg(moves)));
+    QStringList counts{"Progress"};
+    for (int n = 0; n <= moves; ++n) counts << QString("%1 of %2").arg(n).arg(moves);
+    QCOMPARE(progress, counts);
+    QCOMPARE(f.messages, (QStringList{kTop, kMiddle}));
+    QCOMPARE(f.styles[0], int{kInformation});
+    QCOMPARE(shown, (QStringList{"Solving top layer...", moves ? "Solving middle layer..." : "Solving top layer..."}));
+    QCOMPARE(f.w.Instruct->text(), QStringLiteral("Congratulations!  Your whole cube is now complete.\n\n"
+                                                  "Use the Patterns menu to apply patterns to your cube."));
+    QCOMPARE(f.beeps, 1);
+    QVERIFY(f.SolvedAndDone());
+    QVERIFY(f.w.MenuPatterns->menuAction()->isEnabled() && f.w.MenuPat[1]->isEnabled());
+    QCOMPARE(f.w.Gage->width(), f.w.ProgressLabel->width());
     QCOMPARE(f.vars.RecordMoves, Int16{1});
-    QVERIFY(!f.services.stuck);
+    // The patterns go on and come off the solved cube.
+    const auto face = [&](int facelet) { return int{f.Cube()[facelet]}; };
+    const auto pattern = [&](std::size_t i) { return f.w.MenuPat[i]; };
+    progress.clear();
+    pattern(1)->trigger();  // Checks
+    QCOMPARE(progress, (QStringList{"0 of 6", "1 of 6", "2 of 6", "3 of 6", "4 of 6", "5 of 6", "6 of 6"}));
+    for (std::size_t i = 1; i <= 5; ++i) QCOMPARE(pattern(i)->isEnabled(), i == 1);
+    QVERIFY(pattern(1)->isChecked());
+    QCOMPARE(f.w.Instruct->text(), QStringLiteral("Use the Patterns menu again to remove the pattern."));
+    for (int i = 0; i < 48; ++i) QCOMPARE(face(i + 1), i % 2 == 0 ? i / 8 + 1 : int{OppositeFace(i / 8 + 1)});
+    pattern(1)->trigger();
+    QVERIFY(IsSolved(f.Cube()) && !pattern(1)->isChecked());
+    QCOMPARE(progress.back(), QStringLiteral("6 of 6"));
+    QCOMPARE(f.w.Instruct->text(), QStringLiteral("Use the Patterns menu to apply patterns to your cube."));
+    pattern(2)->trigger();  // Centres
+    const std::array<int, 7> others{0, 5, 1, 4, 6, 2, 3};
+    for (int i = 0; i < 48; ++i) QCOMPARE(face(i + 1), others[std::size_t(i / 8 + 1)]);
+    for (int fc = 1; fc <= 6; ++fc) QCOMPARE(face(48 + fc), fc);
+    pattern(2)->trigger();
+    for (std::size_t i = 3; i <= 5; ++i) {  // the others put on and taken off again
+      pattern(i)->trigger();
+      QVERIFY(!IsSolved(f.Cube()));
+      pattern(i)->trigger();
+      QVERIFY(IsSolved(f.Cube()));
+    }
+    for (std::size_t i = 1; i <= 5; ++i) QVERIFY(pattern(i)->isEnabled() && !pattern(i)->isChecked());
+    QVERIFY(f.w.ExitButton->isVisible() && !f.w.PauseButton->isVisible());
   }
 
-  void PauseEndsTheWaitAndResumeWaitsOnceMore() {
+  void PauseResumeAndBack() {
     FormFixture f(false);  // three seconds between moves
-    Paint(f, "21 43 62 51 33 ");
-    PressNext(f);
-    bool pausedAtOnce = false;
-    bool fullPauseAfterResume = false;
-    int firingsAtPause = 0;
-    f.services.ThenWhen([&] { return f.form->Play.PlayPos == 3 && f.form->Timer1->Enabled(); },
-                        [&] {
-                          firingsAtPause = f.services.timerFirings;
-                          f.form->PauseButton->click();
-                          pausedAtOnce = !f.form->Timer1->Enabled();
-                        });
-    f.services.ThenWhen([&] { return f.form->BackButton->isVisible(); },
-                        [&] {
-                          QCOMPARE(f.form->PauseButton->text(), QStringLiteral("Resume"));
-                          QCOMPARE(f.services.timerFirings, firingsAtPause);  // the pause was cut short
-                          f.form->PauseButton->click();
-                        });
-    f.services.ThenWhen([&] { return !f.form->PauseButton->isEnabled(); },
-                        [&] {
-                          fullPauseAfterResume = f.form->Timer1->Enabled() &&
-                                                 f.services.timerIntervals.back() == 3000 &&
-                                                 f.form->Play.PlayPos == 3 && !f.form->BackButton->isVisible();
-                        });
-    f.form->SubmitButton->click();
-    QVERIFY(pausedAtOnce);
-    QVERIFY(fullPauseAfterResume);
-    QCOMPARE(f.form->PauseButton->text(), QStringLiteral("Pause"));
-    QVERIFY(IsSolved(f.Cube()));
-  }
-
-  void BackStepsOverAMarkerAndNeverBeforeTheFirstMove() {
-    FormFixture f;
-    Paint(f, "21 43 62 51 33 ");
-    PressNext(f);
-    Buffer afterFifteen{};
-    Buffer start = f.Cube();
+    f.Paint(kScramble);
+    f.PressNext();
     QStringList labels;
-    // Pause after the first move; Back twice (once has nothing left).
-    f.services.ThenWhen([&] { return f.form->Play.PlayPos == 1; }, [&] { f.form->PauseButton->click(); });
-    f.services.ThenWhen([&] { return f.form->BackButton->isVisible(); },
-                        [&] {
-                          start = f.vars.Facelet[0];
-                          f.form->BackButton->click();
-                          labels << f.form->ProgressLabel->text();
-                          QVERIFY(!f.form->BackButton->isEnabled());
-                          QCOMPARE(f.form->Play.PlayPos, 0);
-                          QCOMPARE(f.Cube(), start);
-                          f.form->BackButton_Click();  // nothing before the first token
-                          QCOMPARE(f.form->Play.PlayPos, 0);
-                          QCOMPARE(f.Cube(), start);
-                          f.form->PauseButton->click();
-                        });
-    // Pause after the first move of the middle layer, token 17.
-    f.services.ThenWhen([&] { return f.form->Play.PlayPos == 15 && f.form->Timer1->Enabled(); },
-                        [&] { afterFifteen = f.Cube(); });
-    f.services.ThenWhen([&] { return f.form->Play.PlayPos == 17; }, [&] { f.form->PauseButton->click(); });
-    f.services.ThenWhen([&] { return f.form->BackButton->isVisible(); },
-                        [&] {
-                          f.form->BackButton->click();
-                          labels << f.form->ProgressLabel->text();
-                          QCOMPARE(f.form->Play.MarkersPassed, 1);
-                          f.form->BackButton->click();
-                          labels << f.form->ProgressLabel->text();
-                          QCOMPARE(f.form->Play.MarkersPassed, 0);
-                          QCOMPARE(f.form->Play.PlayPos, 14);
-                          f.form->PauseButton->click();
-                        });
-    f.services.ThenWhen([&] { return f.form->Play.PlayPos == 15 && f.form->Timer1->Enabled(); },
-                        [&] { QCOMPARE(f.Cube(), afterFifteen); });
-    f.form->SubmitButton->click();
-    QCOMPARE(labels, (QStringList{"0 of 96", "15 of 96", "14 of 96"}));
-    // The top layer was completed twice, so its message came twice.
-    QCOMPARE(Texts(f), (std::vector<QString>{kTop, kTop, kMiddle}));
-    QVERIFY(f.services.AllStepsRun());
-    QVERIFY(IsSolved(f.Cube()));
-  }
-
-  void BackUndoesAHalfTurnAsTwoQuarterTurns() {
-    FormFixture f;
-    Paint(f, "21 43 62 51 33 ");
-    PressNext(f);
-    // The top layer's tenth move is a half turn of face 6 ("62").
-    Buffer before{};
-    f.services.ThenWhen([&] { return f.form->Play.PlayPos == 9 && f.form->Timer1->Enabled(); },
-                        [&] { before = f.Cube(); });
-    f.services.ThenWhen([&] { return f.form->Play.PlayPos == 10; }, [&] { f.form->PauseButton->click(); });
-    f.services.ThenWhen([&] { return f.form->BackButton->isVisible(); },
-                        [&] {
-                          QCOMPARE(f.form->SolutionText.substr(27, 3), std::string("62 "));
-                          const auto animated = f.services.timerIntervals.size();
-                          f.form->BackButton->click();
-                          QCOMPARE(f.Cube(), before);
-                          QCOMPARE(f.services.timerIntervals.size(), animated);
-                          f.form->PauseButton->click();
-                        });
-    f.form->SubmitButton->click();
-    QVERIFY(f.services.AllStepsRun());
-    QVERIFY(IsSolved(f.Cube()));
+    const auto back = [&] {
+      f.w.BackButton->click();
+      labels << f.w.ProgressLabel->text();
+    };
+    // Back after the first move, then once more with nothing before it.
+    f.PauseAfter(1, [&] {
+      const Buffer start = f.vars.Facelet[0];
+      back();
+      QVERIFY(!f.w.BackButton->isEnabled());
+      f.w.BackButton_Click();
+      QCOMPARE(f.w.Play.PlayPos, 0);
+      QCOMPARE(f.Cube(), start);
+    });
+    // Resume waits the full pause once more.
+    f.PauseAfter(3, [] {});
+    f.When([&] { return !f.w.PauseButton->isEnabled(); },
+           [&] {
+             QVERIFY(f.w.Timer1->Enabled() && f.timerIntervals.back() == 3000);
+             QVERIFY(f.w.Play.PlayPos == 3 && !f.w.BackButton->isVisible());
+           });
+    // The tenth move is a half turn of face 6: Back undoes it at once.
+    Buffer beforeTen{};
+    f.After(9, [&] { beforeTen = f.Cube(); });
+    f.PauseAfter(10, [&] {
+      QCOMPARE(f.w.SolutionText.substr(27, 3), std::string("62 "));
+      const auto animated = f.timerIntervals.size();
+      back();
+      QCOMPARE(f.Cube(), beforeTen);
+      QCOMPARE(f.timerIntervals.size(), animated);
+    });
+    // Back from the middle layer's first move, token 17, over the marker.
+    Buffer afterFifteen{};
+    f.After(15, [&] { afterFifteen = f.Cube(); });
+    f.PauseAfter(17, [&] {
+      back();
+      QCOMPARE(f.w.Play.MarkersPassed, 1);
+      back();
+      QCOMPARE(f.w.Play.MarkersPassed, 0);
+      QCOMPARE(f.w.Play.PlayPos, 14);
+    });
+    f.After(15, [&] { QCOMPARE(f.Cube(), afterFifteen); });
+    f.w.SubmitButton->click();
+    QCOMPARE(f.w.PauseButton->text(), QStringLiteral("Pause"));
+    QCOMPARE(labels, (QStringList{"0 of 96", "9 of 96", "15 of 96", "14 of 96"}));
+    QCOMPARE(f.messages, (QStringList{kTop, kTop, kMiddle}));  // the top layer was completed twice
+    QVERIFY(f.SolvedAndDone());
   }
 
   void ReassembledCubesAreRepairedStepByStep_data() {
-    QTest::addColumn<QString>("fault");
-    QTest::newRow("corner twisted one way") << "twist1";
-    QTest::newRow("corner twisted the other way") << "twist2";
-    QTest::newRow("edge flipped") << "flip";
-    QTest::newRow("edges exchanged") << "swap";
-    QTest::newRow("all three") << "all";
-    QTest::newRow("faults elsewhere, scrambled") << "elsewhere";
+    QTest::addColumn<QString>("tokens");
+    QTest::addColumn<QList<int>>("swaps");  // facelets exchanged, in pairs; a twist is two
+    QTest::addColumn<QStringList>("expected");
+    const auto row = [](const char* name, const std::string& tokens, const QList<int>& swaps, QStringList steps) {
+      steps.prepend("Twist the top face around like this.");
+      QTest::newRow(name) << QString::fromStdString(tokens) << swaps << (steps << "Twist your cube back like this.");
+    };
+    const auto out = [](const char* piece) { return QString("Take out the %1 piece.").arg(piece); };
+    const auto turn = [](const char* piece, const char* way) {
+      return QString("Take out the %1 piece, turn it %2, and put it back in.").arg(piece, way);
+    };
+    const auto put = [](const char* a, const char* b, const char* where = "back in") {
+      return QString("Put the %1 and %2 piece %3, with the %1 side on top.").arg(a, b, where);
+    };
+    const char* right = "in the hole on the right";
+    const char* front = "in the hole at the front";
+    const QList<int> twice{5, 25, 25, 35, 5, 25, 25, 35};
+    row("corner twisted one way", "", twice,
+        {out("Orange and Blue"), turn("Blue, Orange and White", "anticlockwise"), put("Orange", "Blue")});
+    row("corner twisted the other way", "", {5, 25, 25, 35},
+        {out("Orange and Blue"), turn("White, Blue and Orange", "clockwise"), put("Orange", "Blue")});
+    row("edge flipped", "", {6, 34}, {out("Blue and Orange"), put("Orange", "Blue")});
+    row("edges exchanged", "", {4, 6, 26, 34},
+        {out("Orange and White"), out("Orange and Blue"), put("Orange", "White", right), put("Orange", "Blue", front)});
+    row("all three", "", twice + QList<int>{6, 34, 4, 6, 26, 34},
+        {out("Orange and White"), turn("Blue, Orange and White", "anticlockwise"), out("Blue and Orange"),
+         put("Orange", "White", right), put("Orange", "Blue", front)});
+    // Turned to the same three pieces and repaired there all the same.
+    row("faults elsewhere, scrambled", kScramble + "14 ", {13, 39, 39, 47, 22, 44},
+        {out("Yellow and Orange"), turn("Yellow, Green and Orange", "clockwise"), put("Orange", "Yellow")});
   }
   void ReassembledCubesAreRepairedStepByStep() {
-    QFETCH(QString, fault);
+    QFETCH(QString, tokens);
+    QFETCH(QList<int>, swaps);
+    QFETCH(QStringList, expected);
     FormFixture f;
-    Paint(f, fault == "elsewhere" ? "21 43 62 51 33 14 " : "");
-    Buffer& cube = f.Cube();
-    const auto twist = [&](int a, int b, int c) {  // the corner turned in place
-      const Int16 old = cube[a];
-      cube[a] = cube[b];
-      cube[b] = cube[c];
-      cube[c] = old;
-    };
-    const auto swap = [&](int a, int b) { std::swap(cube[a], cube[b]); };
-    QString direction;
-    if (fault == "twist1" || fault == "all") {
-      twist(5, 25, 35);
-      twist(5, 25, 35);
-      direction = "anticlockwise";
-    }
-    if (fault == "twist2") {
-      twist(5, 25, 35);
-      direction = "clockwise";
-    }
-    if (fault == "flip" || fault == "all") {
-      swap(6, 34);
-    }
-    if (fault == "swap" || fault == "all") {
-      swap(4, 6);
-      swap(26, 34);
-    }
-    if (fault == "elsewhere") {
-      twist(13, 39, 47);
-      swap(22, 44);
-    }
-    const Buffer painted = cube;
-
-    // What the instructions should name, read off the painting as the
-    // user's hands change it.
-    const auto name = [&](int k) { return QString::fromStdString(f.vars.ChosenColourName[cube[k]]); };
-    QStringList expected{"Twist the top face around like this.",
-                         QString("Take out the %1 and %2 piece.").arg(name(6), name(34))};
-    if (!direction.isEmpty()) {
-      expected << QString("Take out the %1, %2 and %3 piece, turn it %4, and put it back in.")
-                      .arg(name(5), name(25), name(35), direction);
-    }
-    QString where = "back in";
-    if (fault == "swap" || fault == "all") {
-      where = "in the hole at the front";
-      expected << QString("Take out the %1 and %2 piece.").arg(name(4), name(26));
-      expected << QString("Put the %1 and %2 piece in the hole on the right, with the %1 side on top.")
-                      .arg(name(6), name(34));
-      swap(4, 6);
-      swap(26, 34);
-    }
-    if (fault == "flip" || fault == "all") {
-      swap(6, 34);
-    }
-    if (fault != "elsewhere") {
-      expected << QString("Put the %1 and %2 piece %3, with the %1 side on top.").arg(name(6), name(34), where);
-      expected << "Twist your cube back like this.";
-    }
-    cube = painted;
-    const QString corner = "Take out the " + name(5) + ", " + name(25) + " and " + name(35);
-
+    f.Paint(tokens.toStdString());
+    for (qsizetype k = 0; k < swaps.size(); k += 2) std::swap(f.Cube()[swaps[k]], f.Cube()[swaps[k + 1]]);
     QStringList instructions;
-    for (int n = 0; n < 8; ++n) {
-      PressNext(f, &instructions);
-    }
-    f.form->SubmitButton->click();
-    QCOMPARE(f.services.messages.front().style, int{kStop});
-    QCOMPARE(f.services.messages.front().text,
+    for (qsizetype n = 0; n <= expected.size(); ++n) f.PressNext(&instructions);
+    f.w.SubmitButton->click();
+    QCOMPARE(f.styles.front(), int{kStop});
+    QCOMPARE(f.messages.front(),
              QStringLiteral("It is impossible to solve your cube just by turning the sides.\n"
                             "It has been taken apart and put back together incorrectly\nat some stage.\n\n"
                             "Follow the instructions on screen to fix it."));
-    // The last wait is the announcement of the solution.
-    QVERIFY(instructions.back().startsWith("Your cube has now been solved in"));
-    instructions.removeLast();
-    if (fault == "elsewhere") {  // repaired at the same three pieces all the same
-      QCOMPARE(instructions.mid(0, 2), expected);
-      QVERIFY(instructions[2].startsWith(corner));
-    } else {
-      QCOMPARE(instructions, expected);
+    QVERIFY(instructions.takeLast().startsWith("Your cube has now been solved in"));  // the last wait
+    QCOMPARE(instructions, expected);
+    QVERIFY(f.SolvedAndDone());
+    if (swaps.size() == 8) {  // the corner alone: A, B (out), 500 ms, C (in, first frame held 1 s), F (in)
+      QList<int> held(29, 100);
+      held[14] = 500;
+      held[15] = 1000;
+      QCOMPARE(f.timerIntervals.mid(0, 29), held);
     }
-    QVERIFY(!f.services.stuck);
-    QVERIFY(IsSolved(f.Cube()));
-  }
-
-  void RepairAnimationsHoldTheirFrames() {
-    FormFixture f;
-    Paint(f);
-    std::swap(f.Cube()[5], f.Cube()[25]);
-    std::swap(f.Cube()[5], f.Cube()[35]);
-    for (int n = 0; n < 6; ++n) {
-      PressNext(f);
-    }
-    f.form->SubmitButton->click();
-    // A (out), B (out), 500 ms, C (in: first frame held a second), F (in).
-    std::vector<int> expected(14, 100);
-    expected.push_back(500);
-    expected.push_back(1000);
-    expected.insert(expected.end(), 6 + 7, 100);
-    const auto& seen = f.services.timerIntervals;
-    QVERIFY(seen.size() > expected.size());
-    QCOMPARE(std::vector<int>(seen.begin(), seen.begin() + static_cast<long>(expected.size())), expected);
-  }
-
-  void PatternsGoOnAndComeOffTheSolvedCube() {
-    FormFixture f;
-    Paint(f);
-    PressNext(f);
-    f.form->SubmitButton->click();
-    QStringList progress;
-    f.services.onWait = [&] {
-      const QString text = f.form->ProgressLabel->text();
-      if (progress.isEmpty() || progress.back() != text) progress << text;
-    };
-    const auto face = [&](int facelet) { return int{f.Cube()[facelet]}; };
-
-    f.form->MenuPat[1]->trigger();  // Checks
-    QCOMPARE(progress, (QStringList{"0 of 6", "1 of 6", "2 of 6", "3 of 6", "4 of 6", "5 of 6", "6 of 6"}));
-    QVERIFY(f.form->MenuPat[1]->isChecked());
-    for (int i = 2; i <= 5; ++i) {
-      QVERIFY(!f.form->MenuPat[static_cast<std::size_t>(i)]->isEnabled());
-    }
-    QVERIFY(f.form->MenuPat[1]->isEnabled());
-    QCOMPARE(f.form->Instruct->text(), QStringLiteral("Use the Patterns menu again to remove the pattern."));
-    for (int fc = 1; fc <= 6; ++fc) {
-      for (int p = 1; p <= 8; ++p) {
-        QCOMPARE(face(8 * (fc - 1) + p), p % 2 == 1 ? fc : int{OppositeFace(fc)});
-      }
-    }
-    f.form->MenuPat[1]->trigger();
-    QVERIFY(IsSolved(f.Cube()));
-    QVERIFY(!f.form->MenuPat[1]->isChecked());
-    QCOMPARE(progress.back(), QStringLiteral("6 of 6"));
-    QCOMPARE(f.form->Instruct->text(), QStringLiteral("Use the Patterns menu to apply patterns to your cube."));
-
-    f.form->MenuPat[2]->trigger();  // Centres
-    const std::array<int, 7> others{0, 5, 1, 4, 6, 2, 3};
-    for (int fc = 1; fc <= 6; ++fc) {
-      QCOMPARE(face(48 + fc), fc);
-      for (int p = 1; p <= 8; ++p) {
-        QCOMPARE(face(8 * (fc - 1) + p), others[static_cast<std::size_t>(fc)]);
-      }
-    }
-    f.form->MenuPat[2]->trigger();
-    for (int i = 3; i <= 5; ++i) {  // the others put on and taken off again
-      f.form->MenuPat[static_cast<std::size_t>(i)]->trigger();
-      QVERIFY(!IsSolved(f.Cube()));
-      f.form->MenuPat[static_cast<std::size_t>(i)]->trigger();
-      QVERIFY(IsSolved(f.Cube()));
-    }
-    for (int i = 1; i <= 5; ++i) {
-      QVERIFY(f.form->MenuPat[static_cast<std::size_t>(i)]->isEnabled());
-      QVERIFY(!f.form->MenuPat[static_cast<std::size_t>(i)]->isChecked());
-    }
-    QVERIFY(f.form->ExitButton->isVisible() && !f.form->PauseButton->isVisible());
   }
 
   void OtherCommandsDuringPlaybackDoNoHarm() {
     FormFixture f;
-    Paint(f, "21 43 62 51 33 ");
-    PressNext(f);
-    f.services.ThenWhen([&] { return f.form->Play.PlayPos == 5; }, [&] { f.form->PauseButton->click(); });
-    f.services.ThenWhen([&] { return f.form->BackButton->isVisible(); },
-                        [&] {
-                          f.form->MenuQuickFill->trigger();
-                          f.form->MenuJumble->trigger();  // empties the solution Back reads
-                          f.form->BackButton_Click();
-                          QVERIFY(!f.form->BackButton->isEnabled());
-                          f.form->MenuSolveString->trigger();
-                          f.services.inputAnswers = {"2", "-1"};
-                          f.form->RotateButton_Click();
-                          f.form->MenuR[0]->trigger();
-                          f.form->PauseButton->click();
-                        });
-    f.form->SubmitButton->click();
-    QVERIFY(f.services.AllStepsRun() && !f.services.stuck);
-    QCOMPARE(f.form->ProgressLabel->text(), QStringLiteral("96 of 96"));
-    QVERIFY(f.form->MenuPatterns->menuAction()->isEnabled());
-    QVERIFY(f.services.messages.size() >= 3);
-    QVERIFY(f.services.messages[0].text.startsWith("31 53 41 23"));
+    f.Paint(kScramble);
+    f.PressNext();
+    f.PauseAfter(5, [&] {
+      f.w.MenuQuickFill->trigger();
+      f.w.MenuJumble->trigger();  // empties the solution Back reads
+      f.w.BackButton_Click();
+      QVERIFY(!f.w.BackButton->isEnabled());
+      f.w.MenuSolveString->trigger();
+      f.inputAnswers = {"2", "-1"};
+      f.w.RotateButton_Click();
+      f.w.MenuR[0]->trigger();
+    });
+    f.w.SubmitButton->click();
+    QVERIFY(f.AllStepsRun() && !f.stuck);
+    QCOMPARE(f.w.ProgressLabel->text(), QStringLiteral("96 of 96"));
+    QVERIFY(f.w.MenuPatterns->menuAction()->isEnabled());
+    QVERIFY(f.messages.size() >= 3);
+    QVERIFY(f.messages[0].startsWith("31 53 41 23"));
   }
 
   void EndingWorksInEveryPhase_data() {
     QTest::addColumn<int>("phase");
-    QTest::newRow("repair dialogue") << 0;
-    QTest::newRow("announcement") << 1;
-    QTest::newRow("playback") << 2;
-    QTest::newRow("paused") << 3;
-    QTest::newRow("celebration") << 4;
+    QTest::addColumn<int>("messages");  // shown before the end; none after it
+    QTest::newRow("repair dialogue") << 0 << 1;
+    QTest::newRow("announcement") << 1 << 0;
+    QTest::newRow("playback") << 2 << 1;
+    QTest::newRow("paused") << 3 << 0;
+    QTest::newRow("celebration") << 4 << 2;
   }
   void EndingWorksInEveryPhase() {
     QFETCH(int, phase);
+    QFETCH(int, messages);
     FormFixture f;
-    Paint(f, "21 43 62 51 33 ");
-    if (phase == 0) {
-      std::swap(f.Cube()[6], f.Cube()[34]);
-    }
-    const auto close = [&] { f.form->close(); };
-    switch (phase) {
-      case 0:
-        PressNext(f);
-        f.services.ThenWhen([&] { return f.form->NextButton->isVisible(); }, close);
-        break;
-      case 1:
-        f.services.ThenWhen([&] { return f.form->NextButton->isVisible(); }, [&] { f.form->ExitButton_Click(); });
-        break;
-      case 2:
-        PressNext(f);
-        f.services.ThenWhen([&] { return f.form->Play.PlayPos == 40; }, close);
-        break;
-      case 3:
-        PressNext(f);
-        f.services.ThenWhen([&] { return f.form->Play.PlayPos == 7; }, [&] { f.form->PauseButton->click(); });
-        f.services.ThenWhen([&] { return f.form->BackButton->isVisible(); }, close);
-        break;
-      default:
-        PressNext(f);
-        f.services.ThenWhen([&] { return f.form->ExitButton->isVisible(); }, close);
-        break;
-    }
-    f.form->SubmitButton->click();
-    const auto shown = f.services.messages.size();
-    QVERIFY(f.services.ended && !f.services.stuck);
-    QVERIFY(!f.form->isVisible());
-    QCOMPARE(f.services.messages.size(), shown);
-    QCOMPARE(f.services.beeps, phase == 4 ? 1 : 0);
+    f.Paint(kScramble);
+    const auto close = [&] { f.w.close(); };
+    if (phase == 0) std::swap(f.Cube()[6], f.Cube()[34]);
+    if (phase != 1) f.PressNext();
+    if (phase == 0) f.When([&] { return f.w.NextButton->isVisible(); }, close);
+    if (phase == 1) f.When([&] { return f.w.NextButton->isVisible(); }, [&] { f.w.ExitButton_Click(); });
+    if (phase == 2) f.After(20, close);
+    if (phase == 3) f.PauseAfter(7, close);
+    if (phase == 4) f.When([&] { return f.w.ExitButton->isVisible(); }, close);
+    f.w.SubmitButton->click();
+    QVERIFY(f.ended && !f.stuck && f.AllStepsRun() && !f.w.isVisible());
+    QCOMPARE(f.messages.size(), qsizetype{messages});
+    QCOMPARE(f.beeps, phase == 4 ? 1 : 0);
   }
 };
 

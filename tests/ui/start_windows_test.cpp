@@ -13,190 +13,132 @@
 using rotalo::Vars;
 using namespace rotalo::ui;
 using rotalo::ui::testing::ScriptedServices;
+using Names = std::array<std::string, 7>;
 
-class SplashFormTest : public QObject {
+class StartWindowsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void ScreenCheckTestsOnlyTheWidth_data() {
+  void StartUpWindowChecksTheWidthKeepsItsSizeAndEnds_data() {
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
-    QTest::addColumn<bool>("runs");
-    QTest::newRow("800 wide") << 800 << 600 << true;
-    QTest::newRow("799 wide") << 799 << 600 << false;
-    QTest::newRow("1024 by 500") << 1024 << 500 << true;
+    QTest::addColumn<int>("tpp");        // twips per pixel
+    QTest::addColumn<QString>("leave");  // how the user leaves the window, if it opens
+    QTest::newRow("1024 by 768, Quit") << 1024 << 768 << 15 << "Quit";
+    QTest::newRow("800 wide, 12 twips a pixel, close box") << 800 << 600 << 12 << "close box";
+    QTest::newRow("799 wide") << 799 << 600 << 15 << QString();
+    QTest::newRow("1024 by 500") << 1024 << 500 << 15 << "Quit";
   }
-  void ScreenCheckTestsOnlyTheWidth() {
+  void StartUpWindowChecksTheWidthKeepsItsSizeAndEnds() {
     QFETCH(int, width);
     QFETCH(int, height);
-    QFETCH(bool, runs);
+    QFETCH(int, tpp);
+    QFETCH(QString, leave);
     ScriptedServices services;
     services.screenWidthPixels = width;
     services.screenHeightPixels = height;
+    services.twipsPerPixel = tpp;
     App app(services);
+    const bool runs = !leave.isEmpty();
     QCOMPARE(app.Start(), runs);
     QCOMPARE(services.ended, !runs);
     QCOMPARE(app.splash->isVisible(), runs);
+    QCOMPARE(services.messages.size(), qsizetype{runs ? 0 : 1});
     if (!runs) {
-      QCOMPARE(services.messages.size(), std::size_t{1});
-      QCOMPARE(services.messages[0].style, int{kExclamation});
-      QCOMPARE(services.messages[0].text,
+      QCOMPARE(services.styles[0], int{kExclamation});
+      QCOMPARE(services.messages[0],
                QStringLiteral("You must have a screen size of at least 800 x 600 to run Rotalo\n\n"
                               "To change your screen size, go to:\n"
                               "Start ---> Settings ---> Control Panel ---> Display ---> Settings"));
+      return;
     }
-  }
-
-  void WindowIsLaidOutAtAFixedPixelSizeAndCentred() {
-    ScriptedServices services;
-    SplashForm splash(services);
-    QVERIFY(splash.Form_Load());
-    QCOMPARE(splash.OuterWidthTwips(), 11022);
-    QCOMPARE(splash.OuterHeightTwips(), 7410);
+    // The same pixels at any twips per pixel, centred; the fonts follow the
+    // factor from the design in twips.
+    const SplashForm& splash = *app.splash;
     QCOMPARE(splash.size(), QSize(730, 470));
-    QCOMPARE(splash.pos(), QPoint((1024 * 15 - 11022) / 2 / 15, (768 * 15 - 7410) / 2 / 15));
-    QCOMPARE(splash.lblVersion->text(), QStringLiteral("Version 2.2.5"));
-    QCOMPARE(splash.Label1->text(), QStringLiteral("Welcome to Rotalo!"));
+    if (tpp == 15) QCOMPARE(QSize(splash.OuterWidthTwips(), splash.OuterHeightTwips()), QSize(11022, 7410));
+    QCOMPARE(splash.pos(), QPoint((width * tpp - splash.OuterWidthTwips()) / 2 / tpp,
+                                  (height * tpp - splash.OuterHeightTwips()) / 2 / tpp));
+    QVERIFY(qAbs(splash.lblVersion->font().pointSizeF() - 12 * 730 * tpp / 8700.0) < 0.01);
     QCOMPARE(splash.Picture1->pixmap().deviceIndependentSize().toSize(), QSize(298, 105));
     QCOMPARE(splash.Picture2->pixmap().deviceIndependentSize().toSize(), QSize(200, 200));
+    QCOMPARE(splash.lblVersion->text(), QStringLiteral("Version 2.2.5"));
+    QCOMPARE(splash.Label1->text(), QStringLiteral("Welcome to Rotalo!"));
+    leave == "Quit" ? app.splash->QuitButton->click() : void(app.splash->close());
+    QVERIFY(services.ended && !app.splash->isVisible() && !app.colours);
   }
 
-  void FontsFollowTheHorizontalFactor() {
-    // At 12 twips per pixel the window stays 730 x 470 pixels, but the design
-    // in twips is smaller in pixels, so the factor and the fonts shrink.
-    double points[2] = {};
-    for (int tpp : {15, 12}) {
-      ScriptedServices services;
-      services.twipsPerPixelX = services.twipsPerPixelY = tpp;
-      SplashForm splash(services);
-      QVERIFY(splash.Form_Load());
-      QCOMPARE(splash.size(), QSize(730, 470));
-      points[tpp == 15 ? 0 : 1] = splash.lblVersion->font().pointSizeF();
+  void LowColourDisplayIsWarnedAboutAndNextNeedsExactlySix_data() {
+    QTest::addColumn<uint>("yellow");  // the light yellow as the screen shows it
+    QTest::addColumn<int>("answer");   // to the warning
+    QTest::newRow("exact colours") << 0x00C0FFFFU << 0;
+    QTest::newRow("low colour, Yes goes on") << 0x00C0FFF8U << int{kAnswerYes};
+    QTest::newRow("low colour, No ends") << 0x00C0FFF8U << int{kAnswerNo};
+  }
+  void LowColourDisplayIsWarnedAboutAndNextNeedsExactlySix() {
+    QFETCH(uint, yellow);
+    QFETCH(int, answer);
+    ScriptedServices services;
+    services.pixel = yellow;
+    services.msgBoxAnswers.push_back(answer);
+    Vars vars;
+    ColoursForm form(services, vars);
+    const bool goesOn = answer != kAnswerNo;
+    QCOMPARE(form.Form_Load(), goesOn);
+    QCOMPARE(services.ended, !goesOn);
+    QCOMPARE(form.FormReady, goesOn ? 1 : 0);
+    QCOMPARE(services.messages.size(), qsizetype{answer ? 1 : 0});
+    if (answer) {
+      QCOMPARE(services.styles[0], int{kYesNoExclamationDefaultNo});
+      QVERIFY(services.messages[0].startsWith("Warning: You appear to be running in low colour mode.\n\n"));
+      QVERIFY(services.messages[0].endsWith("\n\nProceed with Rotalo anyway?"));
     }
-    QVERIFY(qAbs(points[0] - 12 * 730 * 15 / 8700.0) < 0.01);
-    QVERIFY(qAbs(points[1] / points[0] - 12.0 / 15.0) < 0.01);
+    if (!goesOn) return;
+    QVERIFY(form.Command1->isEnabled());
+    QCOMPARE(form.size(), QSize(550, 340));
+    QCOMPARE(form.OuterWidthTwips(), 550 * 15 + 72);
+    // White off, Black on, a seventh on and off again: six after every second.
+    const std::array<std::size_t, 4> clicks{4, 7, 10, 10};
+    for (std::size_t k = 0; k < clicks.size(); ++k) {
+      form.Check1[clicks[k]]->click();
+      QCOMPARE(form.Command1->isEnabled(), k % 2 == 1);
+      QCOMPARE(vars.TickedCount, rotalo::Int16(k == 2 ? 7 : k == 0 ? 5 : 6));
+    }
+    form.Command1->click();
+    QCOMPARE(vars.ChosenColourName, (Names{"", "Orange", "Yellow", "Green", "Blue", "Red", "Black"}));
   }
 
-  void ContinueClosesThisWindowBeforeTheColoursOpen() {
+  void TheWholeWayToTheMainWindowClosingEachWindowBeforeTheNext() {
     ScriptedServices services;
     App app(services);
     QVERIFY(app.Start());
-    bool splashHiddenFirst = false;
-    app.splash->onContinue = [&] {
-      splashHiddenFirst = !app.splash->isVisible();
-      app.colours = std::make_unique<ColoursForm>(services, app.vars);
-      app.colours->Form_Load();
+    bool splashClosedFirst = false;
+    app.splash->onContinue = [&, next = app.splash->onContinue] {
+      splashClosedFirst = !app.splash->isVisible();
+      next();
     };
     app.splash->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(app.splash.get()));
     QTest::keyClick(app.splash->windowHandle(), Qt::Key_C, Qt::AltModifier);
     QTRY_VERIFY(app.colours);  // a button pressed by its access key clicks a moment later
-    QVERIFY(splashHiddenFirst);
-    QVERIFY(app.colours->isVisible());
-  }
-
-  void QuitEndsTheProgram() {
-    ScriptedServices services;
-    App app(services);
-    QVERIFY(app.Start());
-    app.splash->QuitButton->click();
-    QVERIFY(services.ended);
-    QVERIFY(!app.splash->isVisible());
-    QVERIFY(!app.colours);
-  }
-};
-
-class ColoursFormTest : public QObject {
-  Q_OBJECT
-
-  static std::vector<std::string> Names(const Vars& vars) {
-    return {vars.ChosenColourName.begin() + 1, vars.ChosenColourName.end()};
-  }
-
- private slots:
-  void SixAreTickedAtStartAndNextTakesThem() {
-    ScriptedServices services;
-    Vars vars;
-    ColoursForm form(services, vars);
-    QVERIFY(form.Form_Load());
-    QVERIFY(services.messages.empty());
-    QVERIFY(form.Command1->isEnabled());
-    bool opened = false;
-    form.onNext = [&] { opened = !form.isVisible(); };
-    form.Command1->click();
-    QVERIFY(opened);
-    QCOMPARE(Names(vars), (std::vector<std::string>{"Orange", "Yellow", "Green", "White", "Blue", "Red"}));
-    const std::array<rotalo::Colour, 7> values{0,          0x000080FF, 0x0000FFFF, 0x0000C000,
-                                               0x00FFFFFF, 0x00FF0000, 0x000000C0};
-    QCOMPARE(vars.ChosenColourValue, values);
-    QCOMPARE(vars.FaceColourName[0], std::string("Unknown"));
-    QCOMPARE(vars.FaceColourValue[0], rotalo::Colour{0x00C0C0C0});
-  }
-
-  void NextNeedsExactlySixAndTakesThemInPaletteOrder() {
-    ScriptedServices services;
-    Vars vars;
-    ColoursForm form(services, vars);
-    QVERIFY(form.Form_Load());
-    QCOMPARE(form.size(), QSize(550, 340));
-    QCOMPARE(form.OuterWidthTwips(), 550 * 15 + 72);
-    form.Check1[4]->click();  // White off
-    QVERIFY(!form.Command1->isEnabled());
-    form.Check1[7]->click();  // Black on
-    QVERIFY(form.Command1->isEnabled());
-    form.Check1[10]->click();  // a seventh
-    QVERIFY(!form.Command1->isEnabled());
-    QCOMPARE(vars.TickedCount, rotalo::Int16{7});
-    form.Check1[10]->click();
-    QVERIFY(form.Command1->isEnabled());
-    form.Command1->click();
-    QCOMPARE(Names(vars), (std::vector<std::string>{"Orange", "Yellow", "Green", "Blue", "Red", "Black"}));
-  }
-
-  void LowColourDisplayIsWarnedAbout_data() {
-    QTest::addColumn<int>("answer");
-    QTest::newRow("Yes goes on") << int{kAnswerYes};
-    QTest::newRow("No ends") << int{kAnswerNo};
-  }
-  void LowColourDisplayIsWarnedAbout() {
-    QFETCH(int, answer);
-    ScriptedServices services;
-    services.pixel = 0x00C0FFF8;  // the light yellow, shown inexactly
-    services.msgBoxAnswers.push_back(answer);
-    Vars vars;
-    ColoursForm form(services, vars);
-    QCOMPARE(form.Form_Load(), answer == kAnswerYes);
-    QCOMPARE(services.messages.size(), std::size_t{1});
-    QCOMPARE(services.messages[0].style, int{kYesNoExclamationDefaultNo});
-    QVERIFY(services.messages[0].text.startsWith("Warning: You appear to be running in low colour mode.\n\n"));
-    QVERIFY(services.messages[0].text.endsWith("\n\nProceed with Rotalo anyway?"));
-    QCOMPARE(services.ended, answer == kAnswerNo);
-    QCOMPARE(form.FormReady, answer == kAnswerYes ? 1 : 0);
-  }
-
-  void TheWholeWayToTheMainWindow() {
-    ScriptedServices services;
-    App app(services);
-    QVERIFY(app.Start());
-    app.splash->SplashContinueButton->click();
-    QVERIFY(app.colours && app.colours->isVisible());
+    QVERIFY(splashClosedFirst && app.colours->isVisible() && !app.splash);
     QPointer<ColoursForm> colours = app.colours.get();
+    bool coloursClosedFirst = false;
+    colours->onNext = [&, next = colours->onNext] {
+      coloursClosedFirst = !colours->isVisible();
+      next();
+    };
     colours->Command1->click();
-    QVERIFY(app.solve && app.solve->isVisible());
-    QVERIFY(!app.colours && !app.splash);
+    QVERIFY(coloursClosedFirst && app.solve && app.solve->isVisible() && !app.colours);
     QTRY_VERIFY(!colours);  // unloaded
+    QCOMPARE(app.vars.ChosenColourName, (Names{"", "Orange", "Yellow", "Green", "White", "Blue", "Red"}));
+    QCOMPARE(app.vars.ChosenColourValue, (std::array<rotalo::Colour, 7>{0, 0x000080FF, 0x0000FFFF, 0x0000C000,
+                                                                        0x00FFFFFF, 0x00FF0000, 0x000000C0}));
+    QCOMPARE(app.vars.FaceColourName[0], std::string("Unknown"));
+    QCOMPARE(app.vars.FaceColourValue[0], rotalo::Colour{0x00C0C0C0});
     QCOMPARE(app.vars.FaceColourValue[5], rotalo::Colour{0x00FF0000});
   }
 };
 
-int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  int failures = 0;
-  SplashFormTest splash;
-  failures += QTest::qExec(&splash, argc, argv);
-  ColoursFormTest colours;
-  failures += QTest::qExec(&colours, argc, argv);
-  return failures;
-}
-
+QTEST_MAIN(StartWindowsTest)
 #include "start_windows_test.moc"
