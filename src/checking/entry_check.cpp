@@ -103,21 +103,26 @@ EntryVerdict CheckPieces(const Vars& vars) {
   return {};
 }
 
-// Puts the colour codes back after a rejection: every sticker gets the first
-// chosen colour drawn like it; an uncoloured sticker stays 0.
+}  // namespace
+
+Int16 ColourCodeOf(const Vars& vars, int v) {
+  if (IsColourCode(v)) {
+    for (int c = 1; c <= kColours; ++c) {
+      if (vars.FaceColourValue[v] == vars.ChosenColourValue[c]) {
+        return static_cast<Int16>(c);
+      }
+    }
+  }
+  return static_cast<Int16>(v);
+}
+
+namespace {
+
+// Puts the colour codes back after a rejection.
 void RestoreColourCodes(Vars& vars) {
   Buffer& cube = vars.current();
   for (int i = 1; i <= kFacelets; ++i) {
-    const int v = cube[i];
-    if (!IsColourCode(v)) {
-      continue;
-    }
-    for (int c = 1; c <= kColours; ++c) {
-      if (vars.FaceColourValue[v] == vars.ChosenColourValue[c]) {
-        cube[i] = static_cast<Int16>(c);
-        break;
-      }
-    }
+    cube[i] = ColourCodeOf(vars, cube[i]);
   }
   for (int c = 1; c <= kColours; ++c) {
     vars.FaceColourName[c] = vars.ChosenColourName[c];

@@ -27,6 +27,11 @@ struct EntryVerdict {
   bool Accepted() const { return fault == EntryFault::None; }
 };
 
+// The colour code of a sticker of value v: the first chosen colour drawn
+// like it. Colour codes give themselves back, and so does an uncoloured
+// sticker (0, light grey, which is no chosen colour) or a value outside 0..6.
+Int16 ColourCodeOf(const Vars& vars, int v);
+
 // The message the program shows for a rejected painting ("" when accepted).
 std::string EntryMessage(const EntryVerdict& verdict);
 

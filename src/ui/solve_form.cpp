@@ -260,7 +260,6 @@ void SolveForm::Form_Load() {
   for (int i = 1; i <= 6; ++i) {
     scaler.Place(*Shape1[static_cast<std::size_t>(i)], SwatchRect(i));
   }
-  labelWidth_ = ProgressLabel->width();
   // Not scaled: the drawing and the Granularity panel.
   PC->move(scaler.Unscaled(kPC).topLeft());
   ScrButton->setGeometry(scaler.Unscaled(kScrButton));

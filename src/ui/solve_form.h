@@ -92,7 +92,6 @@ class SolveForm : public QMainWindow {
   int PatternCount = 5;
   int StepDone = 0;
   int Paused = 0;
-  Faults Fault;
   int MoveCount = 0;
   std::string SolutionText;
   PlayState Play;
@@ -101,7 +100,6 @@ class SolveForm : public QMainWindow {
 
   int OuterWidthTwips() const { return outerWidthTwips_; }
   int OuterHeightTwips() const { return outerHeightTwips_; }
-  Vars& vars() { return vars_; }
 
   // Painting and picking.
   void Image1_Click(int index);
@@ -158,7 +156,8 @@ class SolveForm : public QMainWindow {
   // A timed wait: Timer1 runs for `millis`; ends early when `alsoWhen` holds.
   bool TimedWait(int millis, const std::function<bool()>& alsoWhen = {});
   // Waits for "&Next -->"; false when the program is ending.
-  bool WaitForNext(bool focus);
+  // Also ends when `alsoWhen` holds.
+  bool WaitForNext(bool focus, const std::function<bool()>& alsoWhen = {});
   // Animates and applies one turn as playback shows it (a half turn as two
   // quarter turns) and redraws.
   void PlayTurn(int face, int turn);
@@ -169,7 +168,6 @@ class SolveForm : public QMainWindow {
   bool WaitAfterMove();
   void ShowProgress(int done, int total);
   void RepairAnimation(char which, const std::array<int, 3>& flags);
-  void UpdateRotateButton();
 
   Services& services_;
   Vars& vars_;
@@ -177,7 +175,6 @@ class SolveForm : public QMainWindow {
   QWidget* client_ = nullptr;
   int outerWidthTwips_ = 0;
   int outerHeightTwips_ = 0;
-  int labelWidth_ = 0;
   std::shared_future<void> fewestTables_;  // built in the background from the start
 };
 

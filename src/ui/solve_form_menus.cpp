@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "checking/entry_check.h"
 #include "model/jumble.h"
 #include "model/moves.h"
 #include "model/notation.h"
@@ -95,16 +96,7 @@ std::string SolveForm::CubeAsText() const {
   Buffer codes = vars_.current();
   if (!Label1->isVisible()) {
     for (int i = 1; i <= kFacelets; ++i) {
-      const Int16 face = codes[static_cast<std::size_t>(i)];
-      Int16 code = 0;
-      for (int c = 1; c <= 6 && face >= 0 && face <= 6; ++c) {
-        if (vars_.ChosenColourValue[static_cast<std::size_t>(c)] ==
-            vars_.FaceColourValue[static_cast<std::size_t>(face)]) {
-          code = static_cast<Int16>(c);
-          break;
-        }
-      }
-      codes[static_cast<std::size_t>(i)] = code;
+      codes[static_cast<std::size_t>(i)] = ColourCodeOf(vars_, codes[static_cast<std::size_t>(i)]);
     }
   }
   std::string text;
@@ -164,15 +156,8 @@ void SolveForm::MenuEnterText_Click() {
 }
 
 void SolveForm::MenuQuickFill_Click() {
-  Buffer& cube = vars_.current();
-  for (int f = 0; f <= 5; ++f) {
-    for (int k = 1; k <= 8; ++k) {
-      cube[static_cast<std::size_t>(8 * f + k)] = static_cast<Int16>(f + 1);
-    }
-  }
-  for (int i = 49; i <= 54; ++i) {
-    cube[static_cast<std::size_t>(i)] = static_cast<Int16>(i - 48);
-  }
+  // Colour code f on face f: the same numbers as the solved cube's faces.
+  FillSolved(vars_, vars_.CurBuffer);
   DrawCube();
 }
 

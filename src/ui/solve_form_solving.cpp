@@ -36,19 +36,12 @@ class WindowSolveHost final : public SolveHost {
   WindowSolveHost(SolveForm& form, Services& services) : form_(form), services_(services) {}
   void ProcessEventsOnce() override { services_.ProcessEventsOnce(); }
   void SetCubeVisible(bool visible) override { form_.Draw.CubeVisible = visible ? 1 : 0; }
-  void Repair(Vars& /*vars*/, const Faults& faults) override {
-    form_.Fault = faults;
-    form_.RepairDialogue(faults);
-  }
+  void Repair(Vars& /*vars*/, const Faults& faults) override { form_.RepairDialogue(faults); }
 
  private:
   SolveForm& form_;
   Services& services_;
 };
-
-// Frames of the repair pictures drawn under the dialogue's own stickers:
-// they are shown once the stickers are on, not on their own.
-class QuietFrames final : public FrameHost {};
 
 }  // namespace
 
@@ -81,7 +74,6 @@ void SolveForm::SolveOrRepair() {
   if (services_.Ending()) {
     return;
   }
-  Fault = report.runs.empty() ? Faults{} : report.runs.back();
   MoveCount = report.MoveCount;
   PlayingFewest = false;
   if (MenuFewest->isChecked()) {
@@ -124,13 +116,13 @@ bool SolveForm::TimedWait(int millis, const std::function<bool()>& alsoWhen) {
   return services_.WaitUntil([&] { return !Timer1->Enabled() || (alsoWhen && alsoWhen()); });
 }
 
-bool SolveForm::WaitForNext(bool focus) {
+bool SolveForm::WaitForNext(bool focus, const std::function<bool()>& alsoWhen) {
   NextButton->show();
   if (focus) {
     NextButton->setFocus();
   }
   StepDone = 0;
-  const bool alive = services_.WaitUntil([this] { return StepDone != 0; });
+  const bool alive = services_.WaitUntil([&] { return StepDone != 0 || (alsoWhen && alsoWhen()); });
   NextButton->hide();
   return alive;
 }
@@ -183,14 +175,11 @@ void SolveForm::RepairAnimation(char which, const std::array<int, 3>& flags) {
   }
   const bool cornerOnTop = which == 'D' || which == 'E';
 
-  const auto colour = [this](int facelet) {
-    if (facelet == 0) {
-      return Colour{0};
-    }
-    const Int16 face = vars_.Facelet[0][static_cast<std::size_t>(facelet)];
-    return face >= 0 && face <= 6 ? vars_.FaceColourValue[static_cast<std::size_t>(face)] : kUncolouredValue;
-  };
-  QuietFrames quiet;
+  // The current cube is the stored one: every repair copies it over.
+  const auto colour = [this](int facelet) { return facelet == 0 ? Colour{0} : FaceletColour(vars_, facelet); };
+  // The repair picture under the dialogue's own stickers is shown once they
+  // are on, not on its own.
+  FrameHost quiet;
   Canvas& canvas = PC->canvas();
   for (int step = 0; step <= 6; ++step) {
     const int i = piece.outwards ? step : 6 - step;
@@ -278,7 +267,7 @@ void SolveForm::RepairDialogue(const Faults& faults) {
 
 void SolveForm::ShowProgress(int done, int total) {
   ProgressLabel->setText(QString::fromStdString(ProgressText(done, total)));
-  Gage->resize(GageWidth(labelWidth_, done, total), Gage->height());
+  Gage->resize(GageWidth(ProgressLabel->width(), done, total), Gage->height());
 }
 
 void SolveForm::AnimateAndTurn(int face, int q, int e) {
@@ -327,11 +316,7 @@ bool SolveForm::WaitAfterMove() {
     return TimedWait(PauseMillis, [this] { return Paused != 0; });
   }
   NextButton->setText(tr("&Next Move"));
-  NextButton->show();
-  NextButton->setFocus();
-  StepDone = 0;
-  const bool alive = services_.WaitUntil([this] { return StepDone != 0 || Paused != 0 || !StepByStep; });
-  NextButton->hide();
+  const bool alive = WaitForNext(true, [this] { return Paused != 0 || !StepByStep; });
   if (alive && !StepByStep && StepDone == 0 && Paused == 0) {
     return TimedWait(PauseMillis, [this] { return Paused != 0; });  // timed pauses from now on
   }
