@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <random>
 #include <string>
 #include <utility>
@@ -61,31 +60,11 @@ TEST(SolvingProperties, ScramblesAreSolvedWithoutAFault) {
   }
 }
 
-// A real cube taken apart and put back: one corner turned (forward adds one
-// to the twist total), one edge turned over, two edges exchanged. Each edge
-// is listed from the facelet that decides its orientation (the one on face 1
-// or 6, or for a middle edge on face 2 or 4), so that exchanging two edges
-// first-to-first flips none of them.
-constexpr int kEdges[12][2] = {{2, 18},  {4, 26},  {6, 34},  {8, 10},  {12, 40}, {46, 14},
-                               {16, 20}, {44, 22}, {28, 24}, {42, 30}, {32, 36}, {48, 38}};
-
 TEST(SolvingProperties, ReassembledCubesReportExactlyTheirFaultsAndOneRepairMendsThem) {
   std::mt19937 rng(4242);
-  std::uniform_int_distribution<std::size_t> corner(0, 7), edge(0, 11);
   for (int n = 0; n < 12 * 300; ++n) {  // the twelve kinds in turn
     const int twist = n % 3, flip = n / 3 % 2, exchange = n / 6 % 2;
-    Vars vars = testing::TurnedVars(testing::RandomMoves(rng, 30));
-    Buffer& cube = vars.current();
-    const auto& row = kCornerTable[corner(rng)];
-    for (int k = 0; k < twist; ++k) {
-      std::swap(cube[row[2]], cube[row[1]]);
-      std::swap(cube[row[1]], cube[row[0]]);
-    }
-    const std::size_t a = edge(rng), b = (a + 1 + edge(rng) % 11) % 12;
-    std::swap(cube[kEdges[a][0]], cube[kEdges[a][flip]]);
-    for (int m = 0; m < 2 * exchange; ++m) {
-      std::swap(cube[kEdges[a][m]], cube[kEdges[b][m]]);
-    }
+    Vars vars = testing::Reassembled(rng, twist, flip == 1, exchange == 1);
     ASSERT_TRUE(SubmitEntry(vars).Accepted());
     const SolveReport report = SolveOrRepair(vars);
     ASSERT_EQ(report.runs.front(),

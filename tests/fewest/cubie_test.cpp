@@ -13,7 +13,6 @@
 
 #include "fewest/tables.h"
 #include "model/moves.h"
-#include "support/cubes.h"
 
 namespace rotalo::fewest {
 namespace {
@@ -44,37 +43,6 @@ TEST(Cubies, FaceletsAndPiecesTranslateBothWaysAndTurnAlike) {
     }
     EXPECT_EQ(Multiply(cube, Inverse(cube)), CubieCube{});
   }
-}
-
-TEST(Cubies, ReadsTheSolvedCubeAsEveryPieceAtHome) {
-  CubieCube read;
-  ASSERT_EQ(ReadCubies(testing::SolvedVars().current(), read), CubieFault::None);
-  EXPECT_EQ(read, CubieCube{});
-}
-
-TEST(Cubies, NamesTheFaultOfACubeNoTurnsCanSolve) {
-  const Buffer solved = testing::SolvedVars().current();
-  Buffer twisted = solved;  // the corner at 5, 25, 35 turned in place
-  std::swap(twisted[5], twisted[25]);
-  std::swap(twisted[5], twisted[35]);
-  Buffer flipped = solved;
-  std::swap(flipped[6], flipped[34]);
-  Buffer swapped = solved;  // edges 2/18 and 4/26 exchanged
-  std::swap(swapped[2], swapped[4]);
-  std::swap(swapped[18], swapped[26]);
-  Buffer mirrored = solved;  // a corner with its colours in mirrored order
-  std::swap(mirrored[25], mirrored[35]);
-  Buffer twice = solved;  // two stickers of face 2 where face 4's belong
-  twice[26] = 2;
-  Buffer centre = solved;
-  std::swap(centre[49], centre[50]);
-  CubieCube read;
-  EXPECT_EQ(ReadCubies(twisted, read), CubieFault::Twist);
-  EXPECT_EQ(ReadCubies(flipped, read), CubieFault::Flip);
-  EXPECT_EQ(ReadCubies(swapped, read), CubieFault::Parity);
-  EXPECT_EQ(ReadCubies(mirrored, read), CubieFault::Pieces);
-  EXPECT_EQ(ReadCubies(twice, read), CubieFault::Pieces);
-  EXPECT_EQ(ReadCubies(centre, read), CubieFault::Pieces);
 }
 
 TEST(Coordinates, EveryValueSurvivesSettingAndReading) {
@@ -135,21 +103,22 @@ TEST(Symmetries, AreSixteenAndTakeTurnsToTurnsOfTheSameKind) {
   }
 }
 
-// Fewest moves to the goal for every value of a coordinate pair, without
-// symmetry: the reference the tables are held against.
-template <class Next>
-std::vector<int> PlainDistances(int size, int goal, int moves, Next next) {
-  std::vector<int> distance(static_cast<std::size_t>(size), -1);
-  std::queue<int> queue;
-  distance[static_cast<std::size_t>(goal)] = 0;
-  queue.push(goal);
+// Fewest moves to the goal for every pair i = a * sizeB + b of two
+// coordinates, moved by their move tables, without symmetry: the reference
+// the tables are held against.
+template <class A, class B>
+std::vector<int> PlainDistances(const std::vector<A>& moveA, const std::vector<B>& moveB, int sizeB, int goal,
+                                int moves) {
+  std::vector<int> distance(moveA.size() / moves * sizeB, -1);
+  std::queue<int> queue({goal});
+  distance[goal] = 0;
   while (!queue.empty()) {
     const int at = queue.front();
     queue.pop();
     for (int m = 0; m < moves; ++m) {
-      const int to = next(at, m);
-      if (distance[static_cast<std::size_t>(to)] < 0) {
-        distance[static_cast<std::size_t>(to)] = distance[static_cast<std::size_t>(at)] + 1;
+      const int to = moveA[at / sizeB * moves + m] * sizeB + moveB[at % sizeB * moves + m];
+      if (distance[to] < 0) {
+        distance[to] = distance[at] + 1;
         queue.push(to);
       }
     }
@@ -159,40 +128,23 @@ std::vector<int> PlainDistances(int size, int goal, int moves, Next next) {
 
 TEST(Tables, SymmetryReducedDistancesAreTheTrueDistances) {
   const Tables& t = SharedTables();
-  const auto twistSlice = PlainDistances(kTwists * kCombinations, kSolvedSliceSet, kMoveCount, [&](int i, int m) {
-    return t.twistMove[static_cast<std::size_t>(i / kCombinations * kMoveCount + m)] * kCombinations +
-           t.sliceSetMove[static_cast<std::size_t>(i % kCombinations * kMoveCount + m)];
-  });
+  const auto twistSlice = PlainDistances(t.twistMove, t.sliceSetMove, kCombinations, kSolvedSliceSet, kMoveCount);
+  const auto flipSlice = PlainDistances(t.flipMove, t.sliceSetMove, kCombinations, kSolvedSliceSet, kMoveCount);
   for (int i = 0; i < kTwists * kCombinations; ++i) {
-    ASSERT_EQ(t.twistSlice.Get(t.TwistSliceIndex(i / kCombinations, i % kCombinations)),
-              twistSlice[static_cast<std::size_t>(i)]);
+    ASSERT_EQ(t.twistSlice.Get(t.TwistSliceIndex(i / kCombinations, i % kCombinations)), twistSlice[i]);
   }
-  const auto flipSlice = PlainDistances(kFlips * kCombinations, kSolvedSliceSet, kMoveCount, [&](int i, int m) {
-    return t.flipMove[static_cast<std::size_t>(i / kCombinations * kMoveCount + m)] * kCombinations +
-           t.sliceSetMove[static_cast<std::size_t>(i % kCombinations * kMoveCount + m)];
-  });
   for (int i = 0; i < kFlips * kCombinations; ++i) {
-    ASSERT_EQ(t.flipSlice.Get(t.FlipSliceIndex(i / kCombinations, i % kCombinations)),
-              flipSlice[static_cast<std::size_t>(i)]);
+    ASSERT_EQ(t.flipSlice.Get(t.FlipSliceIndex(i / kCombinations, i % kCombinations)), flipSlice[i]);
   }
-  const auto twistFlip = PlainDistances(kTwists * kFlips, 0, kMoveCount, [&](int i, int m) {
-    return t.twistMove[static_cast<std::size_t>(i / kFlips * kMoveCount + m)] * kFlips +
-           t.flipMove[static_cast<std::size_t>(i % kFlips * kMoveCount + m)];
-  });
+  const auto twistFlip = PlainDistances(t.twistMove, t.flipMove, kFlips, 0, kMoveCount);
   for (int i = 0; i < kTwists * kFlips; i += 7) {
-    ASSERT_EQ(t.twistFlip.Get(t.TwistFlipIndex(i / kFlips, i % kFlips)), twistFlip[static_cast<std::size_t>(i)]);
+    ASSERT_EQ(t.twistFlip.Get(t.TwistFlipIndex(i / kFlips, i % kFlips)), twistFlip[i]);
   }
-  const auto corners = PlainDistances(kPermutations8 * kPermutations4, 0, kPhase2MoveCount, [&](int i, int k) {
-    return t.cornerMove[static_cast<std::size_t>(i / kPermutations4 * kPhase2MoveCount + k)] * kPermutations4 +
-           t.sliceMove[static_cast<std::size_t>(i % kPermutations4 * kPhase2MoveCount + k)];
-  });
-  const auto edges = PlainDistances(kPermutations8 * kPermutations4, 0, kPhase2MoveCount, [&](int i, int k) {
-    return t.edge8Move[static_cast<std::size_t>(i / kPermutations4 * kPhase2MoveCount + k)] * kPermutations4 +
-           t.sliceMove[static_cast<std::size_t>(i % kPermutations4 * kPhase2MoveCount + k)];
-  });
+  const auto corners = PlainDistances(t.cornerMove, t.sliceMove, kPermutations4, 0, kPhase2MoveCount);
+  const auto edges = PlainDistances(t.edge8Move, t.sliceMove, kPermutations4, 0, kPhase2MoveCount);
   for (int i = 0; i < kPermutations8 * kPermutations4; ++i) {
-    ASSERT_EQ(t.CornerSliceDistance(i / kPermutations4, i % kPermutations4), corners[static_cast<std::size_t>(i)]);
-    ASSERT_EQ(t.EdgeSliceDistance(i / kPermutations4, i % kPermutations4), edges[static_cast<std::size_t>(i)]);
+    ASSERT_EQ(t.CornerSliceDistance(i / kPermutations4, i % kPermutations4), corners[i]);
+    ASSERT_EQ(t.EdgeSliceDistance(i / kPermutations4, i % kPermutations4), edges[i]);
   }
 }
 
@@ -231,6 +183,17 @@ void CheckNearGoal(std::uint64_t goal, int depth, int moves, const Near& near, K
   EXPECT_GT(beyond, 0);
 }
 
+// Positions of three coordinates packed as (a * sizeB + b) * sizeC + c: the
+// position after move m, through the three move tables.
+template <class A, class B, class C>
+auto PackedNext(const std::vector<A>& moveA, const std::vector<B>& moveB, const std::vector<C>& moveC,
+                std::uint64_t sizeB, std::uint64_t sizeC, int moves) {
+  return [&moveA, &moveB, &moveC, sizeB, sizeC, moves](std::uint64_t p, int m) {
+    const std::uint64_t a = p / sizeC / sizeB, b = p / sizeC % sizeB, c = p % sizeC;
+    return (moveA[a * moves + m] * sizeB + moveB[b * moves + m]) * sizeC + moveC[c * moves + m];
+  };
+}
+
 TEST(Tables, NearGoalTablesKnowThePositionsCloseToTheGoal) {
   const Tables& t = SharedTables();
   // Phase 1 positions as (twist * 2048 + flip) * 495 + slice set.
@@ -238,33 +201,17 @@ TEST(Tables, NearGoalTablesKnowThePositionsCloseToTheGoal) {
     return t.Phase1Key(static_cast<int>(p / kCombinations / kFlips), static_cast<int>(p / kCombinations % kFlips),
                        static_cast<int>(p % kCombinations));
   };
-  const auto phase1Next = [&](std::uint64_t p, int m) -> std::uint64_t {
-    const auto set = static_cast<std::size_t>(p % kCombinations);
-    const auto flip = static_cast<std::size_t>(p / kCombinations % kFlips);
-    const auto twist = static_cast<std::size_t>(p / kCombinations / kFlips);
-    return (std::uint64_t{t.twistMove[twist * kMoveCount + m]} * kFlips + t.flipMove[flip * kMoveCount + m]) *
-               kCombinations +
-           t.sliceSetMove[set * kMoveCount + m];
-  };
   ASSERT_EQ(t.nearPhase1.depth(), 7);
-  CheckNearGoal(kSolvedSliceSet, 5, kMoveCount, t.nearPhase1, phase1Key, phase1Next);
+  CheckNearGoal(kSolvedSliceSet, 5, kMoveCount, t.nearPhase1, phase1Key,
+                PackedNext(t.twistMove, t.flipMove, t.sliceSetMove, kFlips, kCombinations, kMoveCount));
   // Phase 2 positions as (corner * 40320 + edge8) * 24 + slice order.
   const auto phase2Key = [&](std::uint64_t p) {
     return t.Phase2Key(static_cast<int>(p / 24 / kPermutations8), static_cast<int>(p / 24 % kPermutations8),
                        static_cast<int>(p % 24));
   };
-  const auto phase2Next = [&](std::uint64_t p, int k) -> std::uint64_t {
-    const auto order = static_cast<std::size_t>(p % 24);
-    const auto edges = static_cast<std::size_t>(p / 24 % kPermutations8);
-    const auto corner = static_cast<std::size_t>(p / 24 / kPermutations8);
-    const auto move = static_cast<std::size_t>(k);
-    return (std::uint64_t{t.cornerMove[corner * kPhase2MoveCount + move]} * kPermutations8 +
-            t.edge8Move[edges * kPhase2MoveCount + move]) *
-               24 +
-           t.sliceMove[order * kPhase2MoveCount + move];
-  };
   ASSERT_EQ(t.nearPhase2.depth(), 8);
-  CheckNearGoal(0, 6, kPhase2MoveCount, t.nearPhase2, phase2Key, phase2Next);
+  CheckNearGoal(0, 6, kPhase2MoveCount, t.nearPhase2, phase2Key,
+                PackedNext(t.cornerMove, t.edge8Move, t.sliceMove, kPermutations8, 24, kPhase2MoveCount));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "model/cube.h"
 #include "model/moves.h"
@@ -53,6 +54,31 @@ inline std::string RandomMoves(std::mt19937& rng, int count) {
     AppendToken(moves, face(rng), turn(rng));
   }
   return moves;
+}
+
+// A real cube taken apart and put back: the solved cube turned by 30 random
+// moves, then one corner turned `twist` times in place (each colour on to the
+// next facelet round it, which adds one to the twist total), one edge turned
+// over if `flip`, two edges exchanged if `exchange`. Each edge is listed from
+// the facelet that decides its orientation (the one on face 1 or 6, or for a
+// middle edge on face 2 or 4), so exchanging two first-to-first flips neither.
+inline Vars Reassembled(std::mt19937& rng, int twist, bool flip, bool exchange) {
+  static constexpr int kEdges[12][2] = {{2, 18},  {4, 26},  {6, 34},  {8, 10},  {12, 40}, {46, 14},
+                                        {16, 20}, {44, 22}, {28, 24}, {42, 30}, {32, 36}, {48, 38}};
+  std::uniform_int_distribution<std::size_t> corner(0, 7), edge(0, 11);
+  Vars vars = TurnedVars(RandomMoves(rng, 30));
+  Buffer& cube = vars.current();
+  const auto& row = kCornerTable[corner(rng)];
+  for (int k = 0; k < twist; ++k) {
+    std::swap(cube[row[2]], cube[row[1]]);
+    std::swap(cube[row[1]], cube[row[0]]);
+  }
+  const std::size_t a = edge(rng), b = (a + 1 + edge(rng) % 11) % 12;
+  std::swap(cube[kEdges[a][0]], cube[kEdges[a][flip ? 1 : 0]]);
+  for (int m = 0; exchange && m < 2; ++m) {
+    std::swap(cube[kEdges[a][m]], cube[kEdges[b][m]]);
+  }
+  return vars;
 }
 
 // A move string written with single spaces between tokens, as people write
