@@ -20,20 +20,16 @@ struct Change {
   int a, b;
   bool swap;
 };
-Change Set(int facelet, int code) {
-  return {facelet, code, false};
-}
-Change Swap(int a, int b) {
-  return {a, b, true};
-}
+const auto Set = [](int facelet, int code) { return Change{facelet, code, false}; };
+const auto Swap = [](int a, int b) { return Change{a, b, true}; };
 
 Vars Painted(const std::vector<Change>& changes) {
   Vars vars = SolvedVars();
-  for (const Change& c : changes) {
-    if (c.swap) {
-      std::swap(vars.current()[c.a], vars.current()[c.b]);
+  for (const auto& [a, b, swap] : changes) {
+    if (swap) {
+      std::swap(vars.current()[a], vars.current()[b]);
     } else {
-      vars.current()[c.a] = static_cast<Int16>(c.b);
+      vars.current()[a] = static_cast<Int16>(b);
     }
   }
   return vars;
@@ -66,15 +62,13 @@ TEST(SubmitEntry, EachFaultHasItsMessage) {
       {{Set(9, 3), Set(19, 4), Set(23, 2), Set(29, 3)}, "You have no Orange, Yellow and Green piece."},
   };
   for (const Case& c : cases) {
-    Vars vars = Painted(c.changes);
-    const Buffer painted = vars.current();
-    const auto names = vars.FaceColourName;
-    const auto values = vars.FaceColourValue;
-    const EntryVerdict verdict = SubmitEntry(vars);
-    EXPECT_EQ(EntryMessage(verdict), c.message);
+    const Vars painted = Painted(c.changes);
+    Vars vars = painted;
+    EXPECT_EQ(EntryMessage(SubmitEntry(vars)), c.message);
     // A rejection leaves the painting and the colours as they were.
-    EXPECT_TRUE(vars.EntryCheck == 0 && vars.current() == painted) << c.message;
-    EXPECT_TRUE(vars.FaceColourName == names && vars.FaceColourValue == values) << c.message;
+    EXPECT_TRUE(vars.EntryCheck == 0 && vars.current() == painted.current()) << c.message;
+    EXPECT_TRUE(vars.FaceColourName == painted.FaceColourName && vars.FaceColourValue == painted.FaceColourValue)
+        << c.message;
     if (c.changes.size() == 1 && c.changes[0].swap) {  // the user mends his painting
       std::swap(vars.current()[c.changes[0].a], vars.current()[c.changes[0].b]);
       EXPECT_TRUE(SubmitEntry(vars).Accepted()) << c.message;

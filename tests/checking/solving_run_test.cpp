@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 #include "checking/entry_check.h"
@@ -49,25 +50,17 @@ TEST(SolveOrRepair, SolvableCubeIsSolvedInOneRunWithTheCubeHidden) {
   EXPECT_EQ(vars.MoveString, first);  // a second solve starts afresh from buffer 0
 }
 
-TEST(SolveOrRepair, TwistedCornerIsReportedByDirectionAndRepaired) {
-  for (bool forward : {true, false}) {
-    // The corner at 1/9/19 turned in place: forward moves each colour on to
-    // the next facelet round the corner.
-    Vars vars = testing::TurnedVars(Moves("21 43 62"));
-    Buffer& cube = vars.current();
-    const Int16 a = cube[1], b = cube[9], c = cube[19];
-    cube[1] = forward ? c : b, cube[9] = forward ? a : c, cube[19] = forward ? b : a;
-    ASSERT_TRUE(SubmitEntry(vars).Accepted());
-    LoggingHost host;
-    const SolveReport report = SolveOrRepair(vars, host);
-    EXPECT_EQ(host.log, "E-+RE-+");
-    ASSERT_EQ(report.runs.size(), 2u);
-    EXPECT_EQ(report.runs[0], (Faults{static_cast<Int16>(forward ? 1 : 2), 0, 0}));
-    EXPECT_TRUE(report.solved);
-    ASSERT_EQ(report.repaired.size(), 1u);
-    EXPECT_EQ(report.repaired[0], vars.Facelet[0]);
-    EXPECT_TRUE(testing::SolutionSolves(vars, vars.MoveString));
-  }
+TEST(SolveOrRepair, ReassembledCubeIsRepairedOnceThenSolvedInASecondRun) {
+  std::mt19937 rng(8);
+  Vars vars = testing::Reassembled(rng, 2, true, true);
+  ASSERT_TRUE(SubmitEntry(vars).Accepted());
+  LoggingHost host;
+  const SolveReport report = SolveOrRepair(vars, host);
+  EXPECT_EQ(host.log, "E-+RE-+");
+  EXPECT_TRUE(report.solved && report.runs.size() == 2u && report.runs[0] == (Faults{2, 1, 1}));
+  ASSERT_EQ(report.repaired.size(), 1u);
+  EXPECT_EQ(report.repaired[0], vars.Facelet[0]);
+  EXPECT_TRUE(testing::SolutionSolves(vars, vars.MoveString));
 }
 
 TEST(Repairs, ActOnBufferZeroAndShowAtOnce) {

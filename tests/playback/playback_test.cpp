@@ -2,46 +2,39 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace rotalo {
 namespace {
+
+// The undoing turn and where play stands after it, as one row.
+std::array<int, 4> Step(std::string_view moves, PlayState& state) {
+  const Turn undo = StepBack(moves, state);
+  return {undo.face, undo.turn, state.PlayPos, state.MarkersPassed};
+}
 
 TEST(StepBack, UndoesTheLastFaceTokenSteppingOverMarkers) {
   const std::string moves = "11 62 AA 23 BB 31 ";
   PlayState state{6, 2, 6, 2};
-  Turn undo = StepBack(moves, state);
-  EXPECT_EQ(undo.face, 3);
-  EXPECT_EQ(undo.turn, 3);
-  EXPECT_EQ(state.PlayPos, 5);
-  EXPECT_EQ(state.MarkersPassed, 2);
-
-  undo = StepBack(moves, state);  // over "BB"
-  EXPECT_EQ(undo.face, 2);
-  EXPECT_EQ(undo.turn, 1);
-  EXPECT_EQ(state.PlayPos, 3);
-  EXPECT_EQ(state.MarkersPassed, 1);
-
-  undo = StepBack(moves, state);  // over "AA", a half turn undone by another
-  EXPECT_EQ(undo.face, 6);
-  EXPECT_EQ(undo.turn, 2);
-  EXPECT_EQ(state.MarkersPassed, 0);
-  EXPECT_TRUE(CanStepBack(moves, state));
-  StepBack(moves, state);
-  EXPECT_EQ(state.PlayPos, 0);
+  // Token 6, then over "BB" to token 4, over "AA" to token 2 (a half turn
+  // undone by another), then token 1.
+  const std::array<int, 4> steps[] = {{3, 3, 5, 2}, {2, 1, 3, 1}, {6, 2, 1, 0}, {1, 3, 0, 0}};
+  for (const auto& step : steps) {
+    EXPECT_TRUE(CanStepBack(moves, state));
+    EXPECT_EQ(Step(moves, state), step);
+  }
   EXPECT_FALSE(CanStepBack(moves, state));
 }
 
 TEST(StepBack, NeverReadsBeforeTheFirstTokenOrPastTheEnd) {
   const PlayState cases[] = {{0, 0, 2, 2}, {2, 2, 2, 2}, {-5, 0, 2, 2}};
-  for (PlayState state : cases) {
-    const PlayState before = state;
-    EXPECT_EQ(StepBack("AA BB ", state).face, 0);
-    EXPECT_EQ(state.PlayPos, before.PlayPos);
-    EXPECT_EQ(state.MarkersPassed, before.MarkersPassed);
+  for (const PlayState& before : cases) {
+    PlayState state = before;
+    EXPECT_EQ(Step("AA BB ", state), (std::array{0, 0, before.PlayPos, before.MarkersPassed}));
   }
   // The string emptied while playing (a Jumble), or shorter than PlayPos.
   PlayState state{40, 1, 96, 2};
-  EXPECT_EQ(StepBack("", state).face, 0);
-  EXPECT_EQ(state.PlayPos, 40);
+  EXPECT_EQ(Step("", state), (std::array{0, 0, 40, 1}));
   EXPECT_EQ(StepBack("11 4", state).face, 1);
   EXPECT_EQ(state.PlayPos, 0);
 }
