@@ -27,14 +27,13 @@ TEST(StandardNotation, ShowsTheLayerMarkersOnLinesOfTheirOwnOrInline) {
 }
 
 TEST(StandardNotation, ReadsMovesWithOrWithoutSpaces) {
-  std::string moves;
-  std::string error;
-  ASSERT_TRUE(ParseStandardNotation("R U R' U'", moves, error)) << error;
-  EXPECT_EQ(moves, "41 11 43 13 ");
-  ASSERT_TRUE(ParseStandardNotation("  RUR'U'\tF2 B2' D ", moves, error)) << error;
-  EXPECT_EQ(moves, "41 11 43 13 52 32 61 ");
-  ASSERT_TRUE(ParseStandardNotation("", moves, error));
-  EXPECT_EQ(moves, "");
+  for (const auto& [text, expected] :
+       {std::pair{"R U R' U'", "41 11 43 13 "}, {"  RUR'U'\tF2 B2' D ", "41 11 43 13 52 32 61 "}, {"", ""}}) {
+    std::string moves = "11 ";
+    std::string error;
+    ASSERT_TRUE(ParseStandardNotation(text, moves, error)) << error;
+    EXPECT_EQ(moves, expected) << text;
+  }
 }
 
 TEST(StandardNotation, ReadsBackWhatItWrites) {

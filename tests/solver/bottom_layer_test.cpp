@@ -67,9 +67,9 @@ TEST(SolveBottomCorners, EveryArrangementIsPutRightOrItsTwistReported) {
       Faults faults;
       SolveBottomCorners(vars, faults);
       const int fault = (twist[0] + twist[1] + twist[2] + twist[3]) % 3;
-      const std::string name = std::to_string(order[0] * 1000 + order[1] * 100 + order[2] * 10 + order[3]);
-      ASSERT_EQ(faults.TwistFault, fault) << name << " twist " << code;
-      ASSERT_TRUE(fault != 0 || HomeButBottomEdges(vars)) << name << " twist " << code;
+      const std::string name = ::testing::PrintToString(order) + " twist " + std::to_string(code);
+      ASSERT_EQ(faults.TwistFault, fault) << name;
+      ASSERT_TRUE(fault != 0 || HomeButBottomEdges(vars)) << name;
       ASSERT_LE(TokenCount(vars.MoveString), 26);
     }
   } while (std::next_permutation(order.begin(), order.end()));
@@ -115,10 +115,10 @@ TEST(SolveBottomEdges, EveryArrangementAndFlipIsSortedOrReported) {
       Faults faults;
       faults.FlipFault = 1;
       SolveBottomEdges(vars, faults);
-      const std::string name = std::to_string(order[0] * 1000 + order[1] * 100 + order[2] * 10 + order[3]);
+      const std::string name = ::testing::PrintToString(order) + " flips " + std::to_string(code);
       ASSERT_EQ(faults, (Faults{0, static_cast<Int16>(inversions % 2), static_cast<Int16>(flips % 2)})) << name;
-      ASSERT_TRUE(HomeButBottomEdges(vars)) << name << " flips " << code;
-      ASSERT_TRUE(faults.Any() || IsSolved(vars.current())) << name << " flips " << code;
+      ASSERT_TRUE(HomeButBottomEdges(vars)) << name;
+      ASSERT_TRUE(faults.Any() || IsSolved(vars.current())) << name;
       // Flips are mended even when two edges are exchanged; with an odd flip
       // and nothing that can be sorted, nothing is done at all.
       const Buffer& cube = vars.current();

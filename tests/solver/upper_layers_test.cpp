@@ -1,7 +1,7 @@
 // The stages of the top layer and the middle layer.
 #include <gtest/gtest.h>
 
-#include <random>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -16,12 +16,7 @@ using testing::Moves;
 using testing::TurnedVars;
 
 bool Home(const Vars& vars, std::initializer_list<int> facelets) {
-  for (int i : facelets) {
-    if (Locate(vars, i) != i) {
-      return false;
-    }
-  }
-  return true;
+  return std::all_of(facelets.begin(), facelets.end(), [&](int i) { return Locate(vars, i) == i; });
 }
 const std::initializer_list<int> kTopEdges{2, 4, 6, 8};
 const std::initializer_list<int> kTopLayer{1, 2, 3, 4, 5, 6, 7, 8};
