@@ -16,46 +16,38 @@ using testing::SolvedVars;
 // turn moves its neighbours.
 constexpr int kFaceGoesTo[6][7] = {{}, {0, 1, 3, 4, 5, 2, 6}, {}, {}, {0, 3, 2, 6, 4, 1, 5}, {0, 4, 1, 3, 6, 5, 2}};
 
-TEST(RotateCubeState, CarriesEachFaceWholeToItsNewPlace) {
+// About each axis: each face is carried whole to its new place; opposite
+// directions, and four turns, restore the cube; and a rotation turns a face's
+// layer into the layer of the face it carries that face to, so rotating after
+// a turn is turning after a rotation.
+TEST(RotateCubeState, CarriesFacesWholeIsUndoneAndTurnsOfTheRotatedCubeFollowTheRotation) {
+  std::mt19937 rng(3);
   for (int axis : {1, 4, 5}) {
     Vars vars = SolvedVars();
     ASSERT_TRUE(RotateCubeState(vars, axis, 1));
     for (int i = 1; i <= kFacelets; ++i) {
       EXPECT_EQ(kFaceGoesTo[axis][vars.current()[i]], HomeFace(i)) << "axis " << axis << " facelet " << i;
     }
-  }
-}
-
-// A rotation of the whole cube turns a face's layer into the layer of the face
-// it carries that face to: rotating after a turn is turning after a rotation.
-TEST(RotateCubeState, TurnsOfTheRotatedCubeFollowTheRotation) {
-  std::mt19937 rng(3);
-  for (int axis : {1, 4, 5}) {
+    Vars numbered = testing::NumberedVars();
+    const Buffer start = numbered.current();
+    RotateCubeState(numbered, axis, 1);
+    EXPECT_NE(numbered.current(), start);
+    RotateCubeState(numbered, axis, -1);
+    EXPECT_EQ(numbered.current(), start);
+    for (int n = 0; n < 4; ++n) {
+      RotateCubeState(numbered, axis, 3);
+    }
+    EXPECT_EQ(numbered.current(), start);
     for (int face = 1; face <= 6; ++face) {
-      const Vars start = testing::TurnedVars(testing::RandomMoves(rng, 20));
-      Vars turnedFirst = start;
+      const Vars scrambled = testing::TurnedVars(testing::RandomMoves(rng, 20));
+      Vars turnedFirst = scrambled;
       TurnFace(turnedFirst, face, 1);
       RotateCubeState(turnedFirst, axis, 1);
-      Vars rotatedFirst = start;
+      Vars rotatedFirst = scrambled;
       RotateCubeState(rotatedFirst, axis, 1);
       TurnFace(rotatedFirst, kFaceGoesTo[axis][face], 1);
       EXPECT_EQ(turnedFirst.current(), rotatedFirst.current()) << "axis " << axis << " face " << face;
     }
-  }
-}
-
-TEST(RotateCubeState, OppositeDirectionsAndFourTurnsRestoreTheCube) {
-  for (int axis : {1, 4, 5}) {
-    Vars vars = testing::NumberedVars();
-    const Buffer start = vars.current();
-    RotateCubeState(vars, axis, 1);
-    EXPECT_NE(vars.current(), start);
-    RotateCubeState(vars, axis, -1);
-    EXPECT_EQ(vars.current(), start);
-    for (int n = 0; n < 4; ++n) {
-      RotateCubeState(vars, axis, 3);
-    }
-    EXPECT_EQ(vars.current(), start);
   }
 }
 
