@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <string_view>
 
 namespace rotalo {
 
@@ -12,6 +13,10 @@ using CellTable = std::array<std::array<int, 3>, 3>;
 constexpr CellTable kRightCells{{{25, 26, 27}, {32, 52, 28}, {31, 30, 29}}};
 constexpr CellTable kLeftCells{{{35, 34, 33}, {36, 53, 40}, {37, 38, 39}}};
 constexpr CellTable kTopCells{{{5, 4, 3}, {6, 49, 2}, {7, 8, 1}}};
+
+const CellTable& CellsOf(int face) {
+  return face == 4 ? kRightCells : face == 5 ? kLeftCells : kTopCells;
+}
 
 struct ArrowHeads {
   int axis;
@@ -39,19 +44,19 @@ Pick PickAt(const DrawContext& context, float x, float y) {
     pick.face = 4;
     pick.u = 2 * (x - ox) / (r * s);
     pick.v = ((x - ox) / r + (y - oy)) / s;
-    cells = &kRightCells;
+    cells = &CellsOf(4);
     heads = {4, -1, +1};
   } else if (x < ox && y > oy + (x - ox) / r) {
     pick.face = 5;
     pick.u = 2 * (ox - x) / (r * s);
     pick.v = ((ox - x) / r + (y - oy)) / s;
-    cells = &kLeftCells;
+    cells = &CellsOf(5);
     heads = {5, +1, -1};
   } else {
     pick.face = 1;
     pick.u = ((x - ox) / r - (y - oy)) / s;
     pick.v = ((ox - x) / r + (oy - y)) / s;
-    cells = &kTopCells;
+    cells = &CellsOf(1);
     heads = {1, +1, -1};
   }
 
@@ -69,6 +74,122 @@ Pick PickAt(const DrawContext& context, float x, float y) {
     pick.rotationDirection = heads.alongV;
   }
   return pick;
+}
+
+namespace {
+
+constexpr std::array<int, 3> kPlaceFaces{1, 5, 4};
+
+// Up, down, left and right on the top face's diamond; a is u, b is v.
+StickerPlace MoveOnTop(int a, int b, CursorMove move, int frontFace) {
+  switch (move) {
+    case CursorMove::Up:
+      return a < 2 && b < 2 ? StickerPlace{1, a + 1, b + 1}
+             : a < 2        ? StickerPlace{1, a + 1, b}
+             : b < 2        ? StickerPlace{1, a, b + 1}
+                            : StickerPlace{1, a, b};
+    case CursorMove::Down:
+      if (a > 0 && b > 0) {
+        return {1, a - 1, b - 1};
+      }
+      if (a == 0 && b == 0) {
+        return {frontFace == 5 ? 5 : 4, 0, 0};
+      }
+      return a == 0 ? StickerPlace{5, b, 0} : StickerPlace{4, a, 0};
+    case CursorMove::Right:
+      return a < 2 && b > 0 ? StickerPlace{1, a + 1, b - 1}
+             : a < 2        ? StickerPlace{1, a + 1, b}
+             : b > 0        ? StickerPlace{1, a, b - 1}
+                            : StickerPlace{1, a, b};
+    case CursorMove::Left:
+      return a > 0 && b < 2 ? StickerPlace{1, a - 1, b + 1}
+             : b < 2        ? StickerPlace{1, a, b + 1}
+             : a > 0        ? StickerPlace{1, a - 1, b}
+                            : StickerPlace{1, a, b};
+  }
+  return {1, a, b};
+}
+
+}  // namespace
+
+int PlaceIndex(const StickerPlace& place) {
+  const int k = place.face == 1 ? 0 : place.face == 5 ? 1 : 2;
+  return 9 * k + 3 * place.v + place.u;
+}
+
+StickerPlace PlaceAt(int index) {
+  return {kPlaceFaces[static_cast<std::size_t>(index / 9)], index % 3, index % 9 / 3};
+}
+
+int StickerAt(const StickerPlace& place) {
+  return CellsOf(place.face)[static_cast<std::size_t>(place.v)][static_cast<std::size_t>(place.u)];
+}
+
+std::array<DrawPointF, 4> PlaceOutline(const DrawContext& context, const StickerPlace& place) {
+  const float s = static_cast<float>(context.DrawScale);
+  const float half = context.Root3 * s / 2;
+  const auto point = [&](float u, float v) {
+    const float ox = static_cast<float>(context.OriginX);
+    const float oy = static_cast<float>(context.OriginY);
+    switch (place.face) {
+      case 4:
+        return DrawPointF{ox + u * half, oy + v * s - u * s / 2};
+      case 5:
+        return DrawPointF{ox - u * half, oy + v * s - u * s / 2};
+      default:
+        return DrawPointF{ox + (u - v) * half, oy - (u + v) * s / 2};
+    }
+  };
+  const auto u = static_cast<float>(place.u);
+  const auto v = static_cast<float>(place.v);
+  return {point(u, v), point(u + 1, v), point(u + 1, v + 1), point(u, v + 1)};
+}
+
+StickerPlace MoveCursor(const StickerPlace& from, CursorMove move, int frontFace) {
+  if (from.face == 1) {
+    return MoveOnTop(from.u, from.v, move, frontFace);
+  }
+  // The front faces side by side: columns 0..2 on the left face, whose u
+  // grows leftwards, then 3..5 on the right face.
+  const int column = from.face == 5 ? 2 - from.u : 3 + from.u;
+  const auto at = [&from](int c) { return c < 3 ? StickerPlace{5, 2 - c, from.v} : StickerPlace{4, c - 3, from.v}; };
+  switch (move) {
+    case CursorMove::Left:
+      return column > 0 ? at(column - 1) : from;
+    case CursorMove::Right:
+      return column < 5 ? at(column + 1) : from;
+    case CursorMove::Down:
+      return from.v < 2 ? StickerPlace{from.face, from.u, from.v + 1} : from;
+    case CursorMove::Up:
+      if (from.v > 0) {
+        return {from.face, from.u, from.v - 1};
+      }
+      return from.face == 4 ? StickerPlace{1, from.u, 0} : StickerPlace{1, 0, from.u};
+  }
+  return from;
+}
+
+std::string PlaceName(const StickerPlace& place) {
+  static constexpr std::array<std::string_view, 3> kFrontRows{"top", "middle", "bottom"};
+  static constexpr std::array<std::string_view, 3> kTopRows{"front", "middle", "back"};
+  static constexpr std::array<std::string_view, 3> kColumns{"left", "centre", "right"};
+  std::string_view face;
+  std::string_view row;
+  std::string_view column;
+  const auto u = static_cast<std::size_t>(place.u);
+  const auto v = static_cast<std::size_t>(place.v);
+  if (place.face == 1) {
+    // Seen from the left front face: u runs from its edge to the back, v
+    // from the right front face to the left.
+    face = "Top face";
+    row = kTopRows[u];
+    column = kColumns[2 - v];
+  } else {
+    face = place.face == 5 ? "Left front face" : "Right front face";
+    row = kFrontRows[v];
+    column = kColumns[place.face == 5 ? 2 - u : u];
+  }
+  return std::string(face) + ", " + std::string(row) + " row, " + std::string(column);
 }
 
 }  // namespace rotalo

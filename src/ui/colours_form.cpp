@@ -4,12 +4,15 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "model/palette.h"
 #include "render/qt/qt_canvas.h"
 #include "ui/art/artwork.h"
 #include "ui/fonts.h"
 #include "ui/form_layout.h"
+#include "ui/kept_state.h"
+#include "ui/keyboard.h"
 
 namespace rotalo::ui {
 
@@ -56,12 +59,20 @@ ColoursForm::ColoursForm(Services& services, Vars& vars, QWidget* parent) : Star
     setTabOrder(Check1[static_cast<std::size_t>(i)], Check1[static_cast<std::size_t>(i + 1)]);
   }
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+  ReturnPressesButtons(*this);
 }
 
 bool ColoursForm::Form_Load() {
   Label1->setText(WithQtLineBreaks(tr("Your cube has 6 different colours on it.") + kCrLf + kCrLf +
                                    tr("Select these six colours, and then click on Next")));
+  // The colours chosen in the last run, if any.
+  if (const std::optional<std::array<int, 6>> kept = KeptColours(services_.Settings())) {
+    for (int i = 1; i <= 10; ++i) {
+      Check1[static_cast<std::size_t>(i)]->setChecked(std::find(kept->begin(), kept->end(), i) != kept->end());
+    }
+  }
   vars_.TickedCount = 6;
+  Command1->setEnabled(true);
 
   const FormScaler scaler(services_, kDesignWidth, kDesignHeight, 550, 340, 72, 360);
   Resize(scaler);
@@ -112,6 +123,7 @@ void ColoursForm::Command1_Click() {
   }
   vars_.FaceColourName[0] = "Unknown";
   vars_.FaceColourValue[0] = kUncolouredValue;
+  KeepColours(services_.Settings(), vars_);
   MoveOn();
   if (onNext) {
     onNext();

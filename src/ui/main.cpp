@@ -7,6 +7,7 @@
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
+  QApplication::setOrganizationName(QStringLiteral("Rotalo"));
   QApplication::setApplicationName(QStringLiteral("Rotalo"));
   QApplication::setApplicationVersion(QStringLiteral("2.2.5"));
   QApplication::setDesktopFileName(QStringLiteral("rotalo"));

@@ -1,8 +1,13 @@
 #include "ui/picture_box.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+
+#include "render/picking.h"
+#include "ui/cube_accessible.h"
 
 namespace rotalo::ui {
 
@@ -12,6 +17,8 @@ PictureBox::PictureBox(QWidget* parent, int ratio) : QWidget(parent) {
     device_ = std::make_unique<DeviceCanvas>(surface_, ratio_);
   }
   setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+  InstallCubeAccessibility();
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAccessibleName(tr("Cube"));
   setAccessibleDescription(tr("Drawing of the cube: the top face and the two front faces"));
@@ -42,6 +49,70 @@ void PictureBox::Present(bool now) {
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.drawImage(QRectF(0, 0, boxWidth_, boxHeight_), surface_.Image());
+  if (hasFocus() && cursorPlace_ >= 0) {
+    // A black and a white line side by side: one of them shows on any colour.
+    const QPolygonF outline = StickerPolygon(cursorPlace_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolygon(outline);
+    painter.setPen(QPen(Qt::white, 2, Qt::DashLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolygon(outline);
+  }
+}
+
+void PictureBox::SetCursorPlace(int index) {
+  if (index == cursorPlace_) {
+    return;
+  }
+  cursorPlace_ = index;
+  update();
+  TellCursor();
+}
+
+QPolygonF PictureBox::StickerPolygon(int index) const {
+  QPolygonF polygon;
+  if (context_ == nullptr || index < 0 || index >= kVisibleStickers) {
+    return polygon;
+  }
+  for (const DrawPointF& p : PlaceOutline(*context_, PlaceAt(index))) {
+    polygon << QPointF(p.x * boxWidth_ / scaleWidth_, p.y * boxHeight_ / scaleHeight_);
+  }
+  return polygon;
+}
+
+void PictureBox::StickersChanged() {
+  if (QAccessible::isActive() && cursorPlace_ >= 0) {
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    event.setChild(cursorPlace_);
+    QAccessible::updateAccessibility(&event);
+  }
+}
+
+void PictureBox::TellCursor() {
+  if (QAccessible::isActive() && hasFocus() && cursorPlace_ >= 0) {
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(cursorPlace_);
+    QAccessible::updateAccessibility(&event);
+  }
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+  if (onKeyPress && onKeyPress(event->key(), event->modifiers())) {
+    event->accept();
+    return;
+  }
+  event->ignore();
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+  TellCursor();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 QPointF PictureBox::ToUnits(QPointF pixels) const {
@@ -70,11 +141,17 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void PictureFrames::ShowFrame() {
+  if (cut_ && cut_()) {
+    return;
+  }
   box_.Present(true);
   services_.HoldFrame();
 }
 
 void PictureFrames::ProcessEventsOnce() {
+  if (cut_ && cut_()) {
+    return;
+  }
   services_.ProcessEventsOnce();
 }
 

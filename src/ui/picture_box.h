@@ -4,7 +4,6 @@
 
 #include <QWidget>
 #include <functional>
-
 #include <memory>
 
 #include "render/context.h"
@@ -42,14 +41,35 @@ class PictureBox : public QWidget {
   // button: 1 left, 2 right, 4 middle, added up; x, y in drawing units.
   std::function<void(int button, float x, float y)> onMouseDown;
   std::function<void(float x, float y)> onMouseMove;
+  // A key pressed while the drawing has the focus; false passes it on to
+  // the window.
+  std::function<bool(int key, Qt::KeyboardModifiers modifiers)> onKeyPress;
+
+  // The 27 stickers the drawing shows, for the keyboard's cursor and for
+  // screen readers: their places on the drawing come from the projection,
+  // their names from the window.
+  void SetDrawContext(const DrawContext* context) { context_ = context; }
+  std::function<QString(int index)> stickerName;
+  // The sticker under the keyboard's cursor, 0..26, or -1 for none. The
+  // cursor is drawn while the drawing has the focus.
+  void SetCursorPlace(int index);
+  int CursorPlace() const { return cursorPlace_; }
+  // The outline of sticker `index` in the widget's pixels.
+  QPolygonF StickerPolygon(int index) const;
+  // Tells screen readers that the names of the stickers may have changed.
+  void StickersChanged();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   QPointF ToUnits(QPointF pixels) const;
+  void TellCursor();
 
   QtCanvas surface_;
   std::unique_ptr<DeviceCanvas> device_;  // on screens with more pixels
@@ -58,19 +78,24 @@ class PictureBox : public QWidget {
   int boxHeight_ = 230;
   double scaleWidth_ = 230;
   double scaleHeight_ = 230;
+  const DrawContext* context_ = nullptr;
+  int cursorPlace_ = -1;
 };
 
 // The frames of the window's animations: each one is shown and held on
-// screen for the frame time, then pending events run once.
+// screen for the frame time, then pending events run once. Once `cut` holds
+// the animation runs to its end unseen.
 class PictureFrames final : public FrameHost {
  public:
-  PictureFrames(PictureBox& box, Services& services) : box_(box), services_(services) {}
+  PictureFrames(PictureBox& box, Services& services, std::function<bool()> cut)
+      : box_(box), services_(services), cut_(std::move(cut)) {}
   void ShowFrame() override;
   void ProcessEventsOnce() override;
 
  private:
   PictureBox& box_;
   Services& services_;
+  std::function<bool()> cut_;
 };
 
 }  // namespace rotalo::ui

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -29,11 +30,6 @@ QString WithQtLineBreaks(const QString& text) {
 }
 
 namespace {
-
-class EventBlocker final : public QObject {
- public:
-  bool eventFilter(QObject* /*watched*/, QEvent* /*event*/) override { return true; }
-};
 
 class QtTimer final : public OneShotTimer {
  public:
@@ -67,12 +63,6 @@ int TwipsPerPixel(qreal dotsPerInch) {
 }
 
 }  // namespace
-
-std::unique_ptr<QObject> BlockAllEvents() {
-  auto blocker = std::make_unique<EventBlocker>();
-  QCoreApplication::instance()->installEventFilter(blocker.get());
-  return blocker;
-}
 
 QtServices::QtServices() : random_(std::random_device{}()) {}
 
@@ -218,12 +208,21 @@ Colour QtServices::PixelColour(QWidget* window, int x, int y) {
   return static_cast<Colour>(qRed(rgb)) | static_cast<Colour>(qGreen(rgb)) << 8 | static_cast<Colour>(qBlue(rgb)) << 16;
 }
 
+QSettings& QtServices::Settings() {
+  if (!settings_) {
+    settings_ = std::make_unique<QSettings>();
+  }
+  return *settings_;
+}
+
 void QtServices::EndProgram() {
   if (ending_) {
     return;
   }
   ending_ = true;
-  blocker_ = BlockAllEvents();
+  if (settings_) {
+    settings_->sync();
+  }
   // Every wait returns at once from now on, so the handlers still on the
   // stack unwind without doing more, and the main loop ends.
   for (QWidget* window : QApplication::topLevelWidgets()) {

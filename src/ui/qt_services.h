@@ -1,6 +1,8 @@
 // The toolkit services on Qt Widgets.
 #pragma once
 
+#include <QSettings>
+#include <memory>
 #include <random>
 
 #include "ui/services.h"
@@ -26,6 +28,7 @@ class QtServices final : public Services {
   int TwipsPerPixelX() const override;
   int TwipsPerPixelY() const override;
   Colour PixelColour(QWidget* window, int x, int y) override;
+  QSettings& Settings() override;
   void EndProgram() override;
   bool Ending() const override { return ending_; }
 
@@ -35,7 +38,7 @@ class QtServices final : public Services {
 
  private:
   bool ending_ = false;
-  std::unique_ptr<QObject> blocker_;
+  std::unique_ptr<QSettings> settings_;  // made when first asked for
   int frameMillis_ = kDefaultFrameMillis;
   std::mt19937 random_;
   std::uniform_real_distribution<float> uniform_{0.0F, 1.0F};

@@ -11,6 +11,7 @@
 #include "model/cube.h"
 
 class QObject;
+class QSettings;
 class QWidget;
 
 namespace rotalo::ui {
@@ -81,15 +82,14 @@ class Services {
   // The colour of a client pixel of `window` as the screen shows it.
   virtual Colour PixelColour(QWidget* window, int x, int y) = 0;
 
-  // Closes every window at once; no handler runs after the current one.
+  // What the program keeps between runs.
+  virtual QSettings& Settings() = 0;
+
+  // Closes every window at once; every wait returns false from then on, so
+  // the handlers still running unwind without doing more.
   virtual void EndProgram() = 0;
   virtual bool Ending() const = 0;
 };
-
-// Once the program is ending, no event reaches any handler any more, also
-// none that was already queued. The returned object lifts the block when it
-// is destroyed.
-std::unique_ptr<QObject> BlockAllEvents();
 
 // "Version 2.2.5".
 QString VersionText();

@@ -4,12 +4,14 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QShortcut>
+#include <QUndoStack>
 
+#include "checking/entry_check.h"
 #include "fewest/fewest.h"
 #include "render/cube_drawing.h"
 #include "render/picking.h"
@@ -18,6 +20,8 @@
 #include "ui/art/artwork.h"
 #include "ui/fonts.h"
 #include "ui/form_layout.h"
+#include "ui/kept_state.h"
+#include "ui/keyboard.h"
 #include "ui/picture_box.h"
 #include "ui/start_form.h"
 #include "ui/swatch.h"
@@ -70,13 +74,28 @@ void ConnectToggle(QAction* action, Handler handler) {
 
 }  // namespace
 
+// One step of painting that Undo takes back: the cube before and after.
+class PaintingStep final : public QUndoCommand {
+ public:
+  PaintingStep(SolveForm& form, const Buffer& before, const Buffer& after, const QString& what)
+      : QUndoCommand(what), form_(form), before_(before), after_(after) {}
+  void undo() override { form_.SetPainting(before_); }
+  void redo() override { form_.SetPainting(after_); }
+
+ private:
+  SolveForm& form_;
+  Buffer before_;
+  Buffer after_;
+};
+
 SolveForm::SolveForm(Services& services, Vars& vars, QWidget* parent)
-    : QMainWindow(parent), services_(services), vars_(vars) {
+    : QMainWindow(parent), BuildFewestTables(EnsureFewestTables), services_(services), vars_(vars) {
   setWindowTitle(kAppTitle);
   setWindowIcon(ProgramIcon());
+  undo_ = new QUndoStack(this);
   BuildControls();
   BuildMenus();
-  frames_ = std::make_unique<PictureFrames>(*PC, services_);
+  frames_ = std::make_unique<PictureFrames>(*PC, services_, [this] { return Stopping(); });
   Timer1 = services_.MakeTimer([this] { Timer1_Timer(); });
   Timer1->SetInterval(1000);
 }
@@ -123,6 +142,9 @@ void SolveForm::BuildControls() {
   PC = new PictureBox(client_);
   PC->onMouseDown = [this](int button, float x, float y) { PC_MouseDown(button, 0, x, y); };
   PC->onMouseMove = [this](float x, float y) { PC_MouseMove(0, 0, x, y); };
+  PC->onKeyPress = [this](int key, Qt::KeyboardModifiers modifiers) { return PC_KeyPress(key, modifiers); };
+  PC->stickerName = [this](int index) { return StickerName(index); };
+  PC->SetDrawContext(&Draw);
 
   const auto button = [this](const QString& caption, auto handler) {
     auto* b = new QPushButton(caption, client_);
@@ -138,14 +160,9 @@ void SolveForm::BuildControls() {
   for (QPushButton* b : {PauseButton, ExitButton, RotateButton, NextButton, BackButton}) {
     b->hide();
   }
-
-  // Space presses "&Next Move" in step-by-step play, wherever the focus is.
-  auto* space = new QShortcut(QKeySequence(Qt::Key_Space), this);
-  connect(space, &QShortcut::activated, this, [this] {
-    if (StepByStep && NextButton->isVisible()) {
-      NextButton_Click();
-    }
-  });
+  // Access keys for the buttons whose captions have no letter marked.
+  PauseButton->setShortcut(kPauseKey);
+  BackButton->setShortcut(kBackKey);
 
   ScrButton = button(QString(), [this] { ScrButton_Click(); });
   ScrButton->setAccessibleName(tr("Apply the drawing size"));
@@ -173,6 +190,7 @@ void SolveForm::BuildControls() {
   Gage->hide();
   ProgressLabel->hide();
   Instruct->hide();
+  ReturnPressesButtons(*client_);
 }
 
 void SolveForm::BuildMenus() {
@@ -235,6 +253,20 @@ void SolveForm::BuildMenus() {
     MenuPat[static_cast<std::size_t>(i)] = action;
   }
   MenuPatterns->menuAction()->setEnabled(false);
+
+  MenuCube = menuBar()->addMenu(tr("&Cube"));
+  MenuNewCube = MenuCube->addAction(tr("&New Cube"), this, [this] { MenuNewCube_Click(); });
+  MenuNewCube->setShortcut(QKeySequence::New);
+  MenuCube->addSeparator();
+  MenuUndo = MenuCube->addAction(tr("&Undo"), this, [this] {
+    if (phase_ == Phase::Painting && running_ == 0) undo_->undo();
+  });
+  MenuUndo->setShortcuts(QKeySequence::Undo);
+  MenuRedo = MenuCube->addAction(tr("&Redo"), this, [this] {
+    if (phase_ == Phase::Painting && running_ == 0) undo_->redo();
+  });
+  MenuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  connect(undo_, &QUndoStack::indexChanged, this, [this] { UpdateCommands(); });
 }
 
 void SolveForm::Form_Load() {
@@ -280,12 +312,7 @@ void SolveForm::Form_Load() {
     previous = next;
   }
 
-  const QString lf = QStringLiteral("\n\r");
-  ShowInstruction(tr("- Click on a brush colour from the Paint Box.") + lf + lf +
-                  tr("- Left click on the cube to colour it in.") + lf + lf +
-                  tr("- Right click on the cube to clear a colour.") + lf + lf +
-                  tr("- Click on an arrow head to rotate the cube.") + lf + lf +
-                  tr("- Click Solve when all six sides are coloured in."));
+  ShowInstruction(PaintingInstructions());
 
   PC->SetBoxSize(230, 230);
   PC->SetBoxScale(230, 230);
@@ -311,9 +338,28 @@ void SolveForm::Form_Load() {
     vars_.FaceColourValue[k] = vars_.ChosenColourValue[k];
   }
   FillCornerTable(vars_);
-  fewestTables_ = StartFewestTables();
+  // An unfinished painting of the last run comes back.
+  if (const std::optional<Buffer> kept = KeptPainting(services_.Settings(), vars_)) {
+    vars_.current() = *kept;
+    DrawCube();
+  }
+  fewestBuilder_ = std::jthread([this, build = BuildFewestTables] {
+    if (build) build();
+    QMetaObject::invokeMethod(
+        this, [this] { fewestReady_ = true; }, Qt::QueuedConnection);
+  });
+  UpdateCommands();
   show();
   SubmitButton->setFocus();
+}
+
+QString SolveForm::PaintingInstructions() const {
+  const QString lf = QStringLiteral("\n\r");
+  return tr("- Click on a brush colour from the Paint Box.") + lf + lf +
+         tr("- Left click on the cube to colour it in.") + lf + lf +
+         tr("- Right click on the cube to clear a colour.") + lf + lf +
+         tr("- Click on an arrow head to rotate the cube.") + lf + lf +
+         tr("- Click Solve when all six sides are coloured in.");
 }
 
 void SolveForm::ShowInstruction(const QString& text) {
@@ -324,6 +370,7 @@ void SolveForm::ShowInstruction(const QString& text) {
 void SolveForm::DrawCube() {
   rotalo::DrawCube(PC->canvas(), Draw, vars_);
   PC->Present(false);
+  PC->StickersChanged();
 }
 
 void SolveForm::Image1_Click(int index) {
@@ -337,25 +384,37 @@ void SolveForm::Image1_Click(int index) {
 void SolveForm::PC_MouseDown(int button, int /*shift*/, float x, float y) {
   const Pick pick = PickAt(Draw, x, y);
   int sticker = 0;
-  if (MouseReady == 1) {
+  // One thing at a time: nothing is taken while the cube is being turned.
+  if (MouseReady == 1 && !Busy()) {
     MouseReady = 0;
     sticker = pick.sticker;
-    if (Label1->isVisible() && pick.OnArrowHead()) {
-      int direction = pick.rotationDirection;
-      AnimateRotation(PC->canvas(), Draw, vars_, *frames_, pick.rotationAxis, direction);
-      PC->Present(false);
+    if (phase_ == Phase::Painting && pick.OnArrowHead()) {
+      RotateWholeCube(pick.rotationAxis, pick.rotationDirection);
     }
     MouseReady = 1;
   }
-  if (sticker != 0 && Label1->isVisible() && MouseReady == 1 && !services_.Ending()) {
-    vars_.current()[static_cast<std::size_t>(sticker)] = static_cast<Int16>(button == 1 ? BrushColour : 0);
-    DrawCube();
+  if (sticker != 0 && phase_ == Phase::Painting && MouseReady == 1 && !Busy() && !Stopping()) {
+    ChangePainting(tr("Paint"), [&] {
+      vars_.current()[static_cast<std::size_t>(sticker)] = static_cast<Int16>(button == 1 ? BrushColour : 0);
+    });
   }
+}
+
+void SolveForm::RotateWholeCube(int axis, int direction) {
+  Run([&] {
+    ChangePainting(tr("Turn the Cube"), [&] {
+      ++busy_;
+      UpdateCommands();
+      AnimateRotation(PC->canvas(), Draw, vars_, *frames_, axis, direction);
+      --busy_;
+      UpdateCommands();
+    });
+  });
 }
 
 void SolveForm::PC_MouseMove(int /*button*/, int /*shift*/, float x, float y) {
   const Pick pick = PickAt(Draw, x, y);
-  if (!Label1->isVisible()) {
+  if (phase_ != Phase::Painting) {
     return;
   }
   if (pick.OnSticker()) {
@@ -371,6 +430,272 @@ void SolveForm::PC_MouseMove(int /*button*/, int /*shift*/, float x, float y) {
   } else {
     PC->unsetCursor();
     CursorKind = 0;
+  }
+}
+
+bool SolveForm::PC_KeyPress(int key, Qt::KeyboardModifiers modifiers) {
+  if (phase_ != Phase::Painting || (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+    return false;
+  }
+  switch (key) {
+    case Qt::Key_Left:
+      MoveStickerCursor(CursorMove::Left);
+      return true;
+    case Qt::Key_Right:
+      MoveStickerCursor(CursorMove::Right);
+      return true;
+    case Qt::Key_Up:
+      MoveStickerCursor(CursorMove::Up);
+      return true;
+    case Qt::Key_Down:
+      MoveStickerCursor(CursorMove::Down);
+      return true;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      PaintAtCursor(BrushColour);
+      return true;
+    case Qt::Key_0:
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+      PaintAtCursor(0);
+      return true;
+    case Qt::Key_X:
+    case Qt::Key_Y:
+    case Qt::Key_Z:
+      // As standard notation's x, y and z: the whole cube turns as a turn of
+      // the right front face, the top or the left front face turns that face.
+      if (!Busy()) {
+        const int axis = key == Qt::Key_X ? 4 : key == Qt::Key_Y ? 1 : 5;
+        RotateWholeCube(axis, (modifiers & Qt::ShiftModifier) ? -1 : 1);
+      }
+      return true;
+    default:
+      if (key >= Qt::Key_1 && key <= Qt::Key_6) {
+        Image1_Click(key - Qt::Key_0);
+        PaintAtCursor(BrushColour);
+        return true;
+      }
+      return false;
+  }
+}
+
+void SolveForm::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (phase_ == Phase::Painting && key >= Qt::Key_1 && key <= Qt::Key_6 &&
+      (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    Image1_Click(key - Qt::Key_0);
+    return;
+  }
+  // Space takes the next step of step-by-step play; a focused button takes
+  // its own Space first.
+  if (key == Qt::Key_Space && stepWaiting_) {
+    NextButton_Click();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+void SolveForm::PaintAtCursor(int colourCode) {
+  if (Busy() || Stopping()) {
+    return;
+  }
+  ChangePainting(tr("Paint"), [&] {
+    vars_.current()[static_cast<std::size_t>(StickerAt(cursor_))] = static_cast<Int16>(colourCode);
+  });
+}
+
+void SolveForm::MoveStickerCursor(CursorMove move) {
+  cursor_ = MoveCursor(cursor_, move, cursorFront_);
+  if (cursor_.face != 1) {
+    cursorFront_ = cursor_.face;
+  }
+  ShowStickerCursor();
+}
+
+void SolveForm::ShowStickerCursor() {
+  PC->SetCursorPlace(phase_ == Phase::Painting ? PlaceIndex(cursor_) : -1);
+}
+
+QString SolveForm::StickerName(int index) const {
+  const int sticker = StickerAt(PlaceAt(index));
+  const Int16 value = vars_.current()[static_cast<std::size_t>(sticker)];
+  // While painting the value is a colour code; later the face whose centre
+  // colour it has.
+  const int code = phase_ == Phase::Painting ? value : ColourCodeOf(vars_, value);
+  const QString colour = code >= 1 && code <= 6
+                             ? QString::fromStdString(vars_.ChosenColourName[static_cast<std::size_t>(code)])
+                             : tr("not coloured");
+  return QString::fromStdString(PlaceName(PlaceAt(index))) + QStringLiteral(": ") + colour;
+}
+
+// ---------------------------------------------------------------------------
+// Phases, and ending what runs.
+
+void SolveForm::SetPhase(Phase phase) {
+  phase_ = phase;
+  ShowStickerCursor();
+  UpdateCommands();
+}
+
+void SolveForm::UpdateCommands() {
+  const bool painting = phase_ == Phase::Painting && running_ == 0;
+  MenuUndo->setEnabled(painting && undo_->canUndo());
+  MenuRedo->setEnabled(painting && undo_->canRedo());
+  MenuEnterText->setEnabled(phase_ == Phase::Painting);
+}
+
+void SolveForm::Run(const std::function<void()>& body) {
+  ++running_;
+  UpdateCommands();
+  body();
+  --running_;
+  UpdateCommands();
+  if (running_ == 0 && stopping_ && !services_.Ending()) {
+    FinishStopping();
+  }
+}
+
+void SolveForm::ChangeCube(std::function<void()> change) {
+  if (running_ > 0) {
+    // Ends what runs; the change follows once it has.
+    if (!stopping_) {
+      standing_ = vars_.current();
+      stopping_ = true;
+    }
+    afterStopping_.push_back(std::move(change));
+    return;
+  }
+  if (phase_ != Phase::Painting) {
+    ReturnToPainting(vars_.current());
+  }
+  change();
+}
+
+bool SolveForm::Stopping() const {
+  return stopping_ || services_.Ending();
+}
+
+void SolveForm::FinishStopping() {
+  stopping_ = false;
+  if (phase_ != Phase::Painting) {
+    ReturnToPainting(standing_);
+  }
+  std::vector<std::function<void()>> changes = std::move(afterStopping_);
+  afterStopping_.clear();
+  for (const auto& change : changes) {
+    change();
+    if (services_.Ending()) {
+      return;
+    }
+  }
+}
+
+void SolveForm::ReturnToPainting(const Buffer& standing) {
+  // The cube in the user's colours again, as painting keeps it.
+  Buffer codes = standing;
+  if (phase_ != Phase::Painting) {
+    for (int i = 1; i <= kFacelets; ++i) {
+      codes[static_cast<std::size_t>(i)] = ColourCodeOf(vars_, codes[static_cast<std::size_t>(i)]);
+    }
+  }
+  for (std::size_t c = 1; c <= 6; ++c) {
+    vars_.FaceColourName[c] = vars_.ChosenColourName[c];
+    vars_.FaceColourValue[c] = vars_.ChosenColourValue[c];
+  }
+  vars_.CurBuffer = 0;
+  vars_.current() = paintedAtSolve_;
+  vars_.MoveString.clear();
+  vars_.RecordMoves = 1;
+  SolutionText.clear();
+  Play = PlayState{};
+  MoveCount = 0;
+  PatternTotal = 0;
+  PlayingFewest = false;
+  Paused = 0;
+  StepDone = 0;
+  stepWaiting_ = false;
+  Timer1->SetEnabled(false);
+  Draw.TurnBusy = 0;
+  Draw.CubeVisible = 1;
+
+  for (QWidget* w : std::initializer_list<QWidget*>{NextButton, BackButton, ExitButton, PauseButton, Gage, GageBorder,
+                                                    ProgressLabel}) {
+    w->hide();
+  }
+  SetNextCaption(tr("&Next -->"));
+  PauseButton->setText(tr("Pause"));
+  PauseButton->setShortcut(kPauseKey);
+  PauseButton->setEnabled(true);
+  BackButton->setEnabled(true);
+  Gage->resize(0, Gage->height());
+  ProgressLabel->setText(tr("Progress"));
+  MenuPatterns->menuAction()->setEnabled(false);
+  for (int i = 1; i <= PatternCount; ++i) {
+    MenuPat[static_cast<std::size_t>(i)]->setChecked(false);
+    MenuPat[static_cast<std::size_t>(i)]->setEnabled(true);
+  }
+  ShowInstruction(PaintingInstructions());
+  Label1->show();
+  Shape2->show();
+  for (int i = 1; i <= 6; ++i) {
+    Shape1[static_cast<std::size_t>(i)]->show();
+  }
+  SubmitButton->show();
+  PC->canvas().SetBackground(Background::Arrows);
+  PC->setCursor(PaintingPointer());
+  CursorKind = 1;
+  SetPhase(Phase::Painting);
+  // Where the solve left the cube is one step of painting: Undo goes back
+  // to what was painted.
+  ChangePainting(tr("Stop Solving"), [&] { vars_.current() = codes; });
+  DrawCube();
+  SubmitButton->setFocus();
+}
+
+bool SolveForm::Wait(const std::function<bool()>& done) {
+  return services_.WaitUntil([&] { return stopping_ || done(); }) && !stopping_;
+}
+
+void SolveForm::ProcessEventsOnce() {
+  if (!Stopping()) {
+    services_.ProcessEventsOnce();
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Painting steps.
+
+void SolveForm::ChangePainting(const QString& what, const std::function<void()>& change) {
+  const Buffer before = vars_.current();
+  change();
+  if (vars_.current() != before) {
+    undo_->push(new PaintingStep(*this, before, vars_.current(), what));
+  } else {
+    DrawCube();
+  }
+}
+
+void SolveForm::SetPainting(const Buffer& cube) {
+  vars_.current() = cube;
+  DrawCube();
+  KeepPainting();
+}
+
+void SolveForm::KeepPainting() {
+  if (phase_ == Phase::Painting) {
+    rotalo::ui::KeepPainting(services_.Settings(), vars_, vars_.current());
+  }
+}
+
+void SolveForm::MenuNewCube_Click() {
+  ChangeCube([this] { ChangePainting(tr("New Cube"), [this] { vars_.current().fill(0); }); });
+}
+
+void SolveForm::SetNextCaption(const QString& caption) {
+  NextButton->setText(caption);
+  if (!caption.contains(QLatin1Char('&'))) {
+    NextButton->setShortcut(kGoKey);  // "Go !"
   }
 }
 

@@ -5,13 +5,16 @@
 
 #include <QMainWindow>
 #include <array>
-#include <future>
+#include <functional>
 #include <memory>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "model/cube.h"
 #include "playback/playback.h"
 #include "render/context.h"
+#include "render/picking.h"
 #include "solver/stages.h"
 #include "ui/services.h"
 
@@ -22,12 +25,22 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QUndoStack;
 
 namespace rotalo::ui {
 
 class PictureBox;
 class PictureFrames;
 class Swatch;
+
+// What the window is doing; every handler asks this, not the controls.
+enum class Phase {
+  Painting,  // the user paints; the Paint Box and "&Solve" are shown
+  Solving,   // the painting was accepted: the solving run and any repair dialogue
+  Playback,  // the announcement and the solution being played
+  Solved,    // the cube is solved; the Patterns menu is available
+  Pattern,   // a pattern is being played
+};
 
 class SolveForm : public QMainWindow {
   Q_OBJECT
@@ -37,6 +50,14 @@ class SolveForm : public QMainWindow {
   ~SolveForm() override;
 
   void Form_Load();
+
+  Phase CurrentPhase() const { return phase_; }
+  // An animation of the whole cube or of a turn is being drawn.
+  bool Busy() const { return busy_ > 0; }
+  // Builds the fewest-moves tables on the window's own thread; tests may
+  // replace it before Form_Load.
+  std::function<void()> BuildFewestTables;
+  bool FewestTablesReady() const { return fewestReady_; }
 
   // Controls.
   PictureBox* PC = nullptr;
@@ -81,6 +102,10 @@ class SolveForm : public QMainWindow {
   QAction* MenuCopyText = nullptr;    // Options > Copy Cube as Text
   QAction* MenuEnterText = nullptr;   // Options > Enter Cube as Text...
   std::array<QAction*, 6> MenuPat{};  // 1..5
+  QMenu* MenuCube = nullptr;
+  QAction* MenuNewCube = nullptr;
+  QAction* MenuUndo = nullptr;
+  QAction* MenuRedo = nullptr;
 
   // Window-level values.
   DrawContext Draw;
@@ -105,7 +130,17 @@ class SolveForm : public QMainWindow {
   void Image1_Click(int index);
   void PC_MouseDown(int button, int shift, float x, float y);
   void PC_MouseMove(int button, int shift, float x, float y);
+  // The keys of the drawing while painting: the sticker cursor, painting and
+  // the whole-cube turns. False for a key it does not take.
+  bool PC_KeyPress(int key, Qt::KeyboardModifiers modifiers);
   void DrawCube();
+  StickerPlace Cursor() const { return cursor_; }
+  // Where the sticker at place 0..26 lies and its colour, in words.
+  QString StickerName(int index) const;
+
+  // The cube menu: a new cube, and undoing and redoing painting steps.
+  void MenuNewCube_Click();
+  QUndoStack& PaintingSteps() { return *undo_; }
 
   // Menus and options.
   void MenuR_Click(int frames);
@@ -123,6 +158,8 @@ class SolveForm : public QMainWindow {
   void MenuNotation_Click();
   void MenuCopyText_Click();
   void MenuEnterText_Click();
+  void EnterText();
+  void TurnOneSide();
   // The cube on the drawing as the 54 digits of its colour codes.
   std::string CubeAsText() const;
 
@@ -136,6 +173,9 @@ class SolveForm : public QMainWindow {
   void Timer1_Timer();
   void ExitButton_Click();
   void MenuPat_Click(int index);
+  void PlayPatternEntry(int index);
+  // Events between the runs of the solving run.
+  void ProcessEventsOnceForHost() { ProcessEventsOnce(); }
   void PlayPattern(const std::string& moves);
 
   // Replaces the layer-by-layer solution of the cube in buffer 0 by a short
@@ -148,10 +188,43 @@ class SolveForm : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  friend class PaintingStep;
+
   void BuildControls();
   void BuildMenus();
+  void SetPhase(Phase phase);
+  // Greys what the phase and a running animation do not allow.
+  void UpdateCommands();
+  QString PaintingInstructions() const;
+
+  // Runs a handler that waits or animates. When it was asked meanwhile to
+  // end what runs, the window returns to painting once the outermost one is
+  // back, and does what was asked.
+  void Run(const std::function<void()>& body);
+  // A change of the cube from a menu or a button: in the painting phase it
+  // is made at once; otherwise whatever runs ends first, and the cube as it
+  // stands on the drawing becomes the painting it is made on.
+  void ChangeCube(std::function<void()> change);
+  // Ending what runs, for New Cube and the changes of the cube.
+  bool Stopping() const;
+  void FinishStopping();
+  void ReturnToPainting(const Buffer& standing);
+  // Waits as the toolkit waits, and also ends when what runs is ending.
+  bool Wait(const std::function<bool()>& done);
+  void ProcessEventsOnce();
+
+  // One undoable step of painting: what `change` does to the cube.
+  void ChangePainting(const QString& what, const std::function<void()>& change);
+  void SetPainting(const Buffer& cube);
+  void KeepPainting();
+  void PaintAtCursor(int colourCode);
+  void RotateWholeCube(int axis, int direction);
+  void MoveStickerCursor(CursorMove move);
+  void ShowStickerCursor();
+  void SetNextCaption(const QString& caption);
   void ShowInstruction(const QString& text);
   // A timed wait: Timer1 runs for `millis`; ends early when `alsoWhen` holds.
   bool TimedWait(int millis, const std::function<bool()>& alsoWhen = {});
@@ -175,7 +248,19 @@ class SolveForm : public QMainWindow {
   QWidget* client_ = nullptr;
   int outerWidthTwips_ = 0;
   int outerHeightTwips_ = 0;
-  std::shared_future<void> fewestTables_;  // built in the background from the start
+  Phase phase_ = Phase::Painting;
+  int running_ = 0;  // handlers on the stack that wait or animate
+  int busy_ = 0;     // animations being drawn
+  bool stopping_ = false;
+  bool stepWaiting_ = false;  // a step-by-step move waits for "&Next Move"
+  std::vector<std::function<void()>> afterStopping_;
+  Buffer standing_{};        // the cube as it stood when ending what runs began
+  Buffer paintedAtSolve_{};  // the painting "&Solve" accepted
+  StickerPlace cursor_{1, 0, 0};
+  int cursorFront_ = 4;  // the front face the cursor was on last
+  QUndoStack* undo_ = nullptr;
+  bool fewestReady_ = false;
+  std::jthread fewestBuilder_;  // last: it ends before the rest of the window goes
 };
 
 }  // namespace rotalo::ui

@@ -94,7 +94,7 @@ std::string SolveForm::CubeAsText() const {
   // While painting the cube holds colour codes; once accepted it holds
   // faces, each drawn in the colour of its centre.
   Buffer codes = vars_.current();
-  if (!Label1->isVisible()) {
+  if (phase_ != Phase::Painting) {
     for (int i = 1; i <= kFacelets; ++i) {
       codes[static_cast<std::size_t>(i)] = ColourCodeOf(vars_, codes[static_cast<std::size_t>(i)]);
     }
@@ -117,9 +117,10 @@ void SolveForm::MenuCopyText_Click() {
 }
 
 void SolveForm::MenuEnterText_Click() {
-  if (!Label1->isVisible()) {
-    return;  // only while painting
-  }
+  ChangeCube([this] { EnterText(); });
+}
+
+void SolveForm::EnterText() {
   QString offered = QGuiApplication::clipboard()->text().trimmed();
   if (offered.size() != kFacelets ||
       !std::all_of(offered.begin(), offered.end(), [](QChar c) { return c.isDigit(); })) {
@@ -148,24 +149,27 @@ void SolveForm::MenuEnterText_Click() {
       return;
     }
   }
-  Buffer& cube = vars_.current();
-  for (int i = 1; i <= kFacelets; ++i) {
-    cube[static_cast<std::size_t>(i)] = static_cast<Int16>(text[i - 1].unicode() - u'0');
-  }
-  DrawCube();
+  ChangePainting(tr("Enter Cube as Text"), [&] {
+    Buffer& cube = vars_.current();
+    for (int i = 1; i <= kFacelets; ++i) {
+      cube[static_cast<std::size_t>(i)] = static_cast<Int16>(text[i - 1].unicode() - u'0');
+    }
+  });
 }
 
 void SolveForm::MenuQuickFill_Click() {
-  // Colour code f on face f: the same numbers as the solved cube's faces.
-  FillSolved(vars_, vars_.CurBuffer);
-  DrawCube();
+  ChangeCube([this] {
+    // Colour code f on face f: the same numbers as the solved cube's faces.
+    ChangePainting(tr("Quick Fill"), [this] { FillSolved(vars_, vars_.CurBuffer); });
+  });
 }
 
 void SolveForm::MenuJumble_Click() {
-  services_.Randomize();
-  JumbleCube(vars_, [this] { return services_.Rnd(); });
-  DrawCube();
-  SubmitButton->setFocus();
+  ChangeCube([this] {
+    services_.Randomize();
+    ChangePainting(tr("Jumble"), [this] { JumbleCube(vars_, [this] { return services_.Rnd(); }); });
+    SubmitButton->setFocus();
+  });
 }
 
 void SolveForm::MenuRotate_Click() {
@@ -175,6 +179,10 @@ void SolveForm::MenuRotate_Click() {
 }
 
 void SolveForm::RotateButton_Click() {
+  ChangeCube([this] { Run([this] { TurnOneSide(); }); });
+}
+
+void SolveForm::TurnOneSide() {
   const QString title = tr("Rotate");
   const std::optional<int> face = WholeNumber(services_.InputBox(this, tr("Which side?"), title, QStringLiteral("1")));
   if (!face || *face < 1 || *face > 6) {
@@ -193,15 +201,7 @@ void SolveForm::RotateButton_Click() {
                      kExclamation);
     return;
   }
-  int q = *turns;
-  const int turn = q;
-  Draw.TurnBusy = 1;
-  AnimateTurn(PC->canvas(), Draw, vars_, *frames_, *face, q, 0);
-  if (services_.Ending()) {
-    return;
-  }
-  TurnFace(vars_, *face, turn);
-  DrawCube();
+  ChangePainting(tr("Turn a Side"), [&] { AnimateAndTurn(*face, *turns, 0); });
 }
 
 void SolveForm::MenuSolveString_Click() {

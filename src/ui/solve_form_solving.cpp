@@ -5,9 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <atomic>
 #include <memory>
-#include <thread>
 
 #include "checking/entry_check.h"
 #include "checking/solving_run.h"
@@ -19,6 +17,7 @@
 #include "render/repair_picture.h"
 #include "render/rotation_animation.h"
 #include "render/turn_animation.h"
+#include "ui/kept_state.h"
 #include "ui/picture_box.h"
 #include "ui/solve_form.h"
 #include "ui/swatch.h"
@@ -33,26 +32,32 @@ const QString kBreak = QStringLiteral("\n\r");  // the main window's line break
 // hidden while the stages turn it, the repair dialogue after a faulty run.
 class WindowSolveHost final : public SolveHost {
  public:
-  WindowSolveHost(SolveForm& form, Services& services) : form_(form), services_(services) {}
-  void ProcessEventsOnce() override { services_.ProcessEventsOnce(); }
+  explicit WindowSolveHost(SolveForm& form) : form_(form) {}
+  void ProcessEventsOnce() override { form_.ProcessEventsOnceForHost(); }
   void SetCubeVisible(bool visible) override { form_.Draw.CubeVisible = visible ? 1 : 0; }
   void Repair(Vars& /*vars*/, const Faults& faults) override { form_.RepairDialogue(faults); }
 
  private:
   SolveForm& form_;
-  Services& services_;
 };
 
 }  // namespace
 
 void SolveForm::SubmitButton_Click() {
+  // Not while the cube is being turned, and only once.
+  if (phase_ != Phase::Painting || Busy() || running_ > 0) {
+    return;
+  }
+  const Buffer painted = vars_.current();
   const EntryVerdict verdict = SubmitEntry(vars_);
   if (!verdict.Accepted()) {
     services_.MsgBox(this, QString::fromStdString(EntryMessage(verdict)), kExclamation);
     DrawCube();
     return;
   }
-  MenuEnterText->setEnabled(false);
+  paintedAtSolve_ = painted;
+  ForgetPainting(services_.Settings());
+  SetPhase(Phase::Solving);
   Instruct->hide();
   Label1->hide();
   Shape2->hide();
@@ -64,21 +69,23 @@ void SolveForm::SubmitButton_Click() {
   CursorKind = 0;
   DrawCube();
   SubmitButton->hide();
-  services_.ProcessEventsOnce();
-  SolveOrRepair();
+  Run([this] {
+    ProcessEventsOnce();
+    SolveOrRepair();
+  });
 }
 
 void SolveForm::SolveOrRepair() {
-  WindowSolveHost host(*this, services_);
+  WindowSolveHost host(*this);
   const SolveReport report = rotalo::SolveOrRepair(vars_, host);
-  if (services_.Ending()) {
+  if (Stopping()) {
     return;
   }
   MoveCount = report.MoveCount;
   PlayingFewest = false;
   if (MenuFewest->isChecked()) {
     FindFewestMoves();
-    if (services_.Ending()) {
+    if (Stopping()) {
       return;
     }
   }
@@ -87,19 +94,11 @@ void SolveForm::SolveOrRepair() {
 }
 
 void SolveForm::FindFewestMoves() {
-  if (fewestTables_.valid() && fewestTables_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+  if (!fewestReady_) {
     // The tables are still being built: say so, and keep the window
     // answering until they are done.
     ShowInstruction(tr("Working..."));
-    auto ready = std::make_shared<std::atomic<bool>>(false);
-    std::thread waiter([tables = fewestTables_, ready, this] {
-      tables.wait();
-      QMetaObject::invokeMethod(
-          this, [ready] { ready->store(true); }, Qt::QueuedConnection);
-    });
-    const bool alive = services_.WaitUntil([&ready] { return ready->load(); });
-    waiter.join();
-    if (!alive) {
+    if (!Wait([this] { return fewestReady_; })) {
       return;
     }
   }
@@ -113,7 +112,7 @@ void SolveForm::FindFewestMoves() {
 bool SolveForm::TimedWait(int millis, const std::function<bool()>& alsoWhen) {
   Timer1->SetInterval(millis);
   Timer1->SetEnabled(true);
-  return services_.WaitUntil([&] { return !Timer1->Enabled() || (alsoWhen && alsoWhen()); });
+  return Wait([&] { return !Timer1->Enabled() || (alsoWhen && alsoWhen()); });
 }
 
 bool SolveForm::WaitForNext(bool focus, const std::function<bool()>& alsoWhen) {
@@ -122,7 +121,7 @@ bool SolveForm::WaitForNext(bool focus, const std::function<bool()>& alsoWhen) {
     NextButton->setFocus();
   }
   StepDone = 0;
-  const bool alive = services_.WaitUntil([&] { return StepDone != 0 || (alsoWhen && alsoWhen()); });
+  const bool alive = Wait([&] { return StepDone != 0 || (alsoWhen && alsoWhen()); });
   NextButton->hide();
   return alive;
 }
@@ -206,7 +205,7 @@ void SolveForm::RepairAnimation(char which, const std::array<int, 3>& flags) {
 }
 
 void SolveForm::RepairDialogue(const Faults& faults) {
-  if (services_.Ending()) {
+  if (Stopping()) {
     return;
   }
   const auto N = [this](int k) {
@@ -273,7 +272,9 @@ void SolveForm::ShowProgress(int done, int total) {
 void SolveForm::AnimateAndTurn(int face, int q, int e) {
   int shown = q;
   Draw.TurnBusy = 1;
+  ++busy_;
   AnimateTurn(PC->canvas(), Draw, vars_, *frames_, face, shown, e);
+  --busy_;
   TurnFace(vars_, face, q);
 }
 
@@ -295,7 +296,7 @@ bool SolveForm::PauseCheck(bool withBack) {
       BackButton->show();
       BackButton->setEnabled(CanStepBack(vars_.MoveString, Play));
     }
-    if (!services_.WaitUntil([this] { return Paused != 1; })) {
+    if (!Wait([this] { return Paused != 1; })) {
       return false;
     }
     BackButton->hide();
@@ -315,8 +316,10 @@ bool SolveForm::WaitAfterMove() {
   if (!StepByStep) {
     return TimedWait(PauseMillis, [this] { return Paused != 0; });
   }
-  NextButton->setText(tr("&Next Move"));
+  SetNextCaption(tr("&Next Move"));
+  stepWaiting_ = true;
   const bool alive = WaitForNext(true, [this] { return Paused != 0 || !StepByStep; });
+  stepWaiting_ = false;
   if (alive && !StepByStep && StepDone == 0 && Paused == 0) {
     return TimedWait(PauseMillis, [this] { return Paused != 0; });  // timed pauses from now on
   }
@@ -336,6 +339,7 @@ void SolveForm::PlaySolution() {
     Play = PlayState{0, 0, MoveCount, 2};
   }
   const int moves = Play.MovesInAll();
+  SetPhase(Phase::Playback);
 
   ShowInstruction(tr("Your cube has now been solved in %1 moves.").arg(moves) + kBreak + kBreak +
                   tr("It is recommended that you disable your Screen Saver.  Do this via Start --> Settings --> "
@@ -343,7 +347,7 @@ void SolveForm::PlaySolution() {
                   kBreak + kBreak +
                   tr("You can change how fast the cube turns, and the delay between moves using the Animation menu "
                      "at any time."));
-  NextButton->setText(tr("Go !"));
+  SetNextCaption(tr("Go !"));
   if (!WaitForNext(true)) return;
   Gage->show();
   GageBorder->show();
@@ -380,10 +384,10 @@ void SolveForm::PlaySolution() {
       ShowProgress(done, moves);
       PlayTurn(token.face, token.turn);
       if (!WaitAfterMove()) return;
-      services_.ProcessEventsOnce();
+      ProcessEventsOnce();
       if (!PauseCheck(true)) return;
     }
-    if (services_.Ending()) return;
+    if (Stopping()) return;
   }
 
   vars_.RecordMoves = 1;
@@ -391,6 +395,7 @@ void SolveForm::PlaySolution() {
   PauseButton->hide();
   ExitButton->show();
   ExitButton->setFocus();
+  SetPhase(Phase::Solved);
   services_.Beep();
   ShowInstruction(tr("Congratulations!  Your whole cube is now complete.") + kBreak + kBreak +
                   tr("Use the Patterns menu to apply patterns to your cube."));
@@ -440,7 +445,7 @@ void SolveForm::BackButton_Click() {
     AnimateAndTurn(undo.face, undo.turn, 0);
   }
   DrawCube();
-  if (CanStepBack(vars_.MoveString, Play) && !services_.Ending()) {
+  if (CanStepBack(vars_.MoveString, Play) && !Stopping()) {
     BackButton->setEnabled(true);
     BackButton->setFocus();
   }
@@ -450,19 +455,28 @@ void SolveForm::BackButton_Click() {
 // Patterns.
 
 void SolveForm::MenuPat_Click(int index) {
+  if (phase_ != Phase::Solved || running_ > 0) {
+    return;
+  }
+  Run([this, index] { PlayPatternEntry(index); });
+}
+
+void SolveForm::PlayPatternEntry(int index) {
   const Pattern& pattern = kPatterns[static_cast<std::size_t>(index - 1)];
   for (int i = 1; i <= PatternCount; ++i) {
     MenuPat[static_cast<std::size_t>(i)]->setEnabled(false);
   }
   QAction* entry = MenuPat[static_cast<std::size_t>(index)];
   const bool removing = entry->isChecked();
+  SetPhase(Phase::Pattern);
   ShowInstruction(tr("Working..."));
   ExitButton->hide();
   PauseButton->show();
   PlayPattern(std::string(removing ? pattern.removal : pattern.application) + " ");
-  if (services_.Ending()) {
+  if (Stopping()) {
     return;
   }
+  SetPhase(Phase::Solved);
   PauseButton->hide();
   ExitButton->show();
   if (removing) {
@@ -491,7 +505,7 @@ void SolveForm::PlayPattern(const std::string& moves) {
     const Token token = TokenAt(moves, Play.PlayPos);
     PlayTurn(token.face, token.turn);
     if (!WaitAfterMove()) return;
-    services_.ProcessEventsOnce();
+    ProcessEventsOnce();
     if (!PauseCheck(true)) return;
   }
   vars_.RecordMoves = 1;

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/keyboard.h"
+
 #include "ui/art/artwork.h"
 #include "ui/fonts.h"
 #include "ui/form_layout.h"
@@ -59,6 +61,7 @@ SplashForm::SplashForm(Services& services, QWidget* parent) : StartForm(services
 
   connect(SplashContinueButton, &QPushButton::clicked, this, [this] { SplashContinueButton_Click(); });
   connect(QuitButton, &QPushButton::clicked, this, [this] { QuitButton_Click(); });
+  ReturnPressesButtons(*this);
 }
 
 bool SplashForm::Form_Load() {

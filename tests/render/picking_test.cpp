@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <set>
 
 namespace rotalo {
 namespace {
@@ -52,6 +54,88 @@ TEST(PickAt, OutsideTheFacesPicksNothingButTheArrowHeads) {
   EXPECT_FALSE(PickAt(context, 3, 3).OnArrowHead());
   EXPECT_FALSE(PickAt(context, 1e30F, -1e30F).OnSticker());
   EXPECT_FALSE(PickAt(context, std::nanf(""), 10).OnSticker());
+}
+
+DrawPointF Middle(const StickerPlace& place) {
+  const auto corners = PlaceOutline(DrawContext{}, place);
+  DrawPointF m;
+  for (const DrawPointF& c : corners) m = {m.x + c.x / 4, m.y + c.y / 4};
+  return m;
+}
+
+int SharedCorners(const StickerPlace& a, const StickerPlace& b) {
+  int shared = 0;
+  for (const DrawPointF& p : PlaceOutline(DrawContext{}, a)) {
+    for (const DrawPointF& q : PlaceOutline(DrawContext{}, b)) shared += std::hypot(p.x - q.x, p.y - q.y) < 0.01F;
+  }
+  return shared;
+}
+
+TEST(StickerPlaces, CoverTheVisibleStickersEachPickedBackAtItsMiddleAndNamedOnce) {
+  std::set<int> stickers;
+  std::set<std::string> names;
+  for (int i = 0; i < kVisibleStickers; ++i) {
+    const StickerPlace place = PlaceAt(i);
+    EXPECT_EQ(PlaceIndex(place), i);
+    const DrawPointF m = Middle(place);
+    EXPECT_EQ(PickAt(DrawContext{}, m.x, m.y).sticker, StickerAt(place)) << i;
+    stickers.insert(StickerAt(place));
+    names.insert(PlaceName(place));
+  }
+  EXPECT_EQ(stickers.size(), 27U);
+  EXPECT_EQ(names.size(), 27U);
+  EXPECT_EQ(PlaceName({1, 2, 2}), "Top face, back row, left");  // facelet 1, at the top of the drawing
+  EXPECT_EQ(StickerAt({1, 2, 2}), 1);
+  EXPECT_EQ(PlaceName({4, 0, 0}), "Right front face, top row, left");
+  EXPECT_EQ(PlaceName({5, 2, 1}), "Left front face, middle row, left");
+}
+
+TEST(MoveCursor, StepsToANeighbourInTheKeysDirectionAndReachesEverySticker) {
+  const std::array<std::pair<CursorMove, DrawPointF>, 4> moves{{{CursorMove::Left, {-1, 0}},
+                                                                {CursorMove::Right, {1, 0}},
+                                                                {CursorMove::Up, {0, -1}},
+                                                                {CursorMove::Down, {0, 1}}}};
+  std::set<int> reached{0};
+  for (int pass = 0; pass < 27; ++pass) {
+    for (int i = 0; i < kVisibleStickers; ++i) {
+      const StickerPlace from = PlaceAt(i);
+      for (const auto& [move, direction] : moves) {
+        const StickerPlace to = MoveCursor(from, move);
+        if (to == from) continue;
+        if (reached.count(i) != 0) reached.insert(PlaceIndex(to));
+        // A sticker that shares an edge or a corner, at most 60 degrees off
+        // the key's direction.
+        ASSERT_GE(SharedCorners(from, to), 1) << i;
+        const DrawPointF a = Middle(from);
+        const DrawPointF b = Middle(to);
+        const float along = (b.x - a.x) * direction.x + (b.y - a.y) * direction.y;
+        ASSERT_GE(along, 0.49F * std::hypot(b.x - a.x, b.y - a.y)) << i;
+      }
+    }
+  }
+  EXPECT_EQ(reached.size(), 27U);
+}
+
+TEST(MoveCursor, CrossesWhereTheFacesMeetAndComesBackTheSameWay) {
+  for (int v = 0; v < 3; ++v) {
+    // Across the edge between the front faces, both ways.
+    EXPECT_EQ(MoveCursor({5, 0, v}, CursorMove::Right), (StickerPlace{4, 0, v}));
+    EXPECT_EQ(MoveCursor({4, 0, v}, CursorMove::Left), (StickerPlace{5, 0, v}));
+    // The outer edges hold the cursor.
+    EXPECT_EQ(MoveCursor({5, 2, v}, CursorMove::Left), (StickerPlace{5, 2, v}));
+    EXPECT_EQ(MoveCursor({4, v, 2}, CursorMove::Down), (StickerPlace{4, v, 2}));
+  }
+  for (int front : {4, 5}) {
+    for (int u = 0; u < 3; ++u) {
+      // Up from the top row onto the top face beside it, and down again.
+      const StickerPlace below{front, u, 0};
+      const StickerPlace above = MoveCursor(below, CursorMove::Up);
+      EXPECT_EQ(above.face, 1);
+      EXPECT_EQ(SharedCorners(below, above), 2);
+      EXPECT_EQ(MoveCursor(above, CursorMove::Down, front), below);
+    }
+  }
+  EXPECT_EQ(MoveCursor({1, 2, 2}, CursorMove::Up), (StickerPlace{1, 2, 2}));
 }
 
 }  // namespace

@@ -21,9 +21,11 @@ struct FormFixture : ScriptedServices {
   Vars vars;
   SolveForm w{*this, vars};
 
-  // The default colours; pause "&None" unless told otherwise.
-  explicit FormFixture(bool noPause = true) {
+  // The default colours; pause "&None" unless told otherwise. `buildTables`
+  // builds the fewest-moves tables in the window's place.
+  explicit FormFixture(bool noPause = true, std::function<void()> buildTables = {}) {
     ChooseColours(vars, {0, 1, 2, 3, 4, 5});
+    if (buildTables) w.BuildFewestTables = std::move(buildTables);
     w.Form_Load();
     if (noPause) w.MenuP[0]->trigger();
   }

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QtTest>
+#include <future>
 
 #include "fewest/fewest.h"
 #include "form_fixture.h"
@@ -13,6 +14,13 @@ using namespace rotalo::ui;
 using rotalo::ui::testing::FormFixture;
 using rotalo::ui::testing::kScramble;
 
+static void SetOnce(std::promise<void>& promise) {
+  try {
+    promise.set_value();
+  } catch (const std::future_error&) {
+  }
+}
+
 const QString kSolvedText = "111111112222222233333333444444445555555566666666123456";
 
 class MoreOptionsTest : public QObject {
@@ -21,13 +29,26 @@ class MoreOptionsTest : public QObject {
  private slots:
   void FewestMovesPlaysAShortSolution_data() {
     QTest::addColumn<QString>("tokens");
-    QTest::newRow("five turns") << QString::fromStdString(kScramble);  // first: the tables may still be building
+    QTest::newRow("five turns") << QString::fromStdString(kScramble);
     QTest::newRow("already solved") << QString();
   }
   void FewestMovesPlaysAShortSolution() {
     QFETCH(QString, tokens);
-    FormFixture f;
-    const bool tablesStillBuilding = StartFewestTables().wait_for(std::chrono::seconds(0)) != std::future_status::ready;
+    // The first solve finds the tables still being built, and waits.
+    std::promise<void> built;
+    std::shared_future<void> release = built.get_future().share();
+    FormFixture f(true, [release] {
+      EnsureFewestTables();
+      release.wait();
+    });
+    const auto releaseAtLast = qScopeGuard([&] { SetOnce(built); });
+    const bool tablesStillBuilding = !tokens.isEmpty();
+    if (tablesStillBuilding) {
+      f.When([&] { return f.w.Instruct->text() == QStringLiteral("Working..."); }, [&] { SetOnce(built); });
+    } else {
+      SetOnce(built);
+      QTRY_VERIFY(f.w.FewestTablesReady());
+    }
     f.w.MenuFewest->trigger();
     QVERIFY(f.w.MenuFewest->isChecked());
     f.Paint(tokens.toStdString());
@@ -43,7 +64,7 @@ class MoreOptionsTest : public QObject {
       });
     }
     f.w.SubmitButton->click();
-    QVERIFY(sawWorking || !tablesStillBuilding);
+    QCOMPARE(sawWorking, tablesStillBuilding);
     const int moves = TokenCount(f.w.SolutionText);
     QVERIFY(moves <= 5 && (moves >= 1) == !tokens.isEmpty());
     QVERIFY(announced.front().startsWith(QString("Your cube has now been solved in %1 moves.\n").arg(moves)));
@@ -52,6 +73,18 @@ class MoreOptionsTest : public QObject {
     QCOMPARE(f.beeps, 1);
     QVERIFY(f.SolvedAndDone());
     QVERIFY(f.w.MenuPatterns->menuAction()->isEnabled());
+  }
+
+  void ClosingWhileTheTablesAreBuiltEndsAtOnce() {
+    std::promise<void> built;
+    std::shared_future<void> release = built.get_future().share();
+    FormFixture f(true, [release] { release.wait(); });
+    const auto releaseAtLast = qScopeGuard([&] { SetOnce(built); });
+    f.w.MenuFewest->trigger();
+    f.Paint(kScramble);
+    f.When([&] { return f.w.Instruct->text() == QStringLiteral("Working..."); }, [&] { f.w.close(); });
+    f.w.SubmitButton->click();
+    QVERIFY(f.ended && !f.stuck && f.AllStepsRun() && f.w.SolutionText.empty());
   }
 
   void StepByStepWaitsAfterEveryMoveKeepsPauseAndBackAndTheSolutionShowsInStandardNotation() {

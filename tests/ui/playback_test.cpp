@@ -6,6 +6,7 @@
 #include "form_fixture.h"
 #include "model/rotation.h"
 #include "playback/patterns.h"
+#include "ui/swatch.h"
 
 using namespace rotalo;
 using namespace rotalo::ui;
@@ -222,54 +223,87 @@ class PlaybackTest : public QObject {
     }
   }
 
-  void OtherCommandsDuringPlaybackDoNoHarm() {
+  void CommandsThatLeaveTheCubeAloneKeepThePlaybackGoing() {
     FormFixture f;
     f.Paint(kScramble);
     f.PressNext();
     f.PauseAfter(5, [&] {
-      f.w.MenuQuickFill->trigger();
-      f.w.MenuJumble->trigger();  // empties the solution Back reads
-      f.w.BackButton_Click();
-      QVERIFY(!f.w.BackButton->isEnabled());
       f.w.MenuSolveString->trigger();
-      f.inputAnswers = {"2", "-1"};
-      f.w.RotateButton_Click();
       f.w.MenuR[0]->trigger();
+      f.w.MenuCopyText->trigger();
+      f.w.MenuRotate->trigger();  // shows the button; it turns nothing yet
     });
     f.w.SubmitButton->click();
-    QVERIFY(f.AllStepsRun() && !f.stuck);
+    QVERIFY(f.SolvedAndDone());
     QCOMPARE(f.w.ProgressLabel->text(), QStringLiteral("96 of 96"));
-    QVERIFY(f.w.MenuPatterns->menuAction()->isEnabled());
-    QVERIFY(f.messages.size() >= 3);
     QVERIFY(f.messages[0].startsWith("31 53 41 23"));
   }
 
-  void EndingWorksInEveryPhase_data() {
+  // Closing the window ends the program in every phase; New Cube ends what
+  // runs the same way but returns to painting, ready for a second cube.
+  void EndingOrNewCubeInEveryPhase_data() {
     QTest::addColumn<int>("phase");
+    QTest::addColumn<bool>("newCube");
     QTest::addColumn<int>("messages");  // shown before the end; none after it
-    QTest::newRow("repair dialogue") << 0 << 1;
-    QTest::newRow("announcement") << 1 << 0;
-    QTest::newRow("playback") << 2 << 1;
-    QTest::newRow("paused") << 3 << 0;
-    QTest::newRow("celebration") << 4 << 2;
+    const std::array<const char*, 8> phases{"repair dialogue", "announcement", "playback", "paused",
+                                            "celebration",     "step wait",    "pattern",  "solved"};
+    const std::array<int, 8> messages{1, 0, 1, 0, 2, 0, 2, 2};
+    for (int phase = 0; phase < 8; ++phase) {
+      for (bool newCube : {false, true}) {
+        QTest::addRow("%s, %s", phases[std::size_t(phase)], newCube ? "new cube" : "closed")
+            << phase << newCube << messages[std::size_t(phase)];
+      }
+    }
   }
-  void EndingWorksInEveryPhase() {
+  void EndingOrNewCubeInEveryPhase() {
     QFETCH(int, phase);
+    QFETCH(bool, newCube);
     QFETCH(int, messages);
     FormFixture f;
     f.Paint(kScramble);
-    const auto close = [&] { f.w.close(); };
+    const auto end = [&] { newCube ? f.w.MenuNewCube->trigger() : void(f.w.close()); };
     if (phase == 0) std::swap(f.Cube()[6], f.Cube()[34]);
+    if (phase == 5) f.w.MenuStep->trigger();
     if (phase != 1) f.PressNext();
-    if (phase == 0) f.When([&] { return f.w.NextButton->isVisible(); }, close);
-    if (phase == 1) f.When([&] { return f.w.NextButton->isVisible(); }, [&] { f.w.ExitButton_Click(); });
-    if (phase == 2) f.After(20, close);
-    if (phase == 3) f.PauseAfter(7, close);
-    if (phase == 4) f.When([&] { return f.w.ExitButton->isVisible(); }, close);
+    if (phase == 0 || phase == 1) f.When([&] { return f.w.NextButton->isVisible(); }, end);
+    if (phase == 2) f.After(20, end);
+    if (phase == 3) f.PauseAfter(7, end);
+    if (phase == 4) f.When([&] { return f.w.ExitButton->isVisible(); }, end);
+    if (phase == 5) {
+      f.onIdle = [&] { return f.w.Play.PlayPos < 4 && f.w.NextButton->isVisible() && (f.w.NextButton->click(), true); };
+      f.When([&] { return f.w.NextButton->isVisible() && f.w.Play.PlayPos == 4; }, end);
+    }
     f.w.SubmitButton->click();
-    QVERIFY(f.ended && !f.stuck && f.AllStepsRun() && !f.w.isVisible());
+    if (phase == 6) {
+      f.When([&] { return f.w.Play.PlayPos == 3; }, end);
+      f.w.MenuPat[2]->trigger();
+    }
+    if (phase == 7) end();
+    QVERIFY(!f.stuck && f.AllStepsRun());
     QCOMPARE(f.messages.size(), qsizetype{messages});
-    QCOMPARE(f.beeps, phase == 4 ? 1 : 0);
+    QCOMPARE(f.beeps, phase >= 4 && phase != 5 ? 1 : 0);
+    if (!newCube) {
+      QVERIFY(f.ended && !f.w.isVisible());
+      return;
+    }
+    // Back to painting a cube with no colour, in the colours chosen.
+    QVERIFY(!f.ended && f.w.CurrentPhase() == Phase::Painting);
+    QVERIFY(std::all_of(f.Cube().begin() + 1, f.Cube().end(), [](Int16 v) { return v == 0; }));
+    QVERIFY(f.w.Label1->isVisible() && f.w.SubmitButton->isVisible() && f.w.Shape1[6]->isVisible());
+    for (QWidget* hidden : std::initializer_list<QWidget*>{f.w.NextButton, f.w.PauseButton, f.w.BackButton,
+                                                           f.w.ExitButton, f.w.Gage, f.w.ProgressLabel})
+      QVERIFY(!hidden->isVisible());
+    QVERIFY(!f.w.MenuPatterns->menuAction()->isEnabled() && f.w.MenuEnterText->isEnabled());
+    QVERIFY(f.w.Instruct->text().startsWith("- Click on a brush colour from the Paint Box."));
+    QCOMPARE(f.w.NextButton->text(), QStringLiteral("&Next -->"));
+    QCOMPARE(f.vars.ChosenColourName[5], std::string("Blue"));
+    // A second cube is painted and solved.
+    f.messages.clear();
+    f.Paint("21 ");
+    f.PressNext();
+    f.w.SubmitButton->click();
+    QVERIFY(f.SolvedAndDone());
+    QCOMPARE(f.messages.size(), qsizetype{2});
   }
 };
 

@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QSettings>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QWidget>
 #include <deque>
@@ -30,6 +32,8 @@ class ScriptedServices : public Services {
   std::deque<float> randoms;  // default: 0.5
   std::function<void()> onMessage;
   std::function<void()> onWait;  // at every pass of every wait
+  // When a wait has nothing left to happen: true when it did something.
+  std::function<bool()> onIdle;
 
   int screenWidthPixels = 1024;
   int screenHeightPixels = 768;
@@ -78,6 +82,8 @@ class ScriptedServices : public Services {
         timer_->enabled = false;
         ++timerFirings;
         timer_->tick();
+      } else if (onIdle && onIdle()) {
+        continue;
       } else {  // only another thread could still post an event: give it half a minute
         for (QDeadlineTimer deadline(30000); !deadline.hasExpired() && !done();) {
           QThread::msleep(2);
@@ -102,11 +108,16 @@ class ScriptedServices : public Services {
   int TwipsPerPixelX() const override { return twipsPerPixel; }
   int TwipsPerPixelY() const override { return twipsPerPixel; }
   Colour PixelColour(QWidget*, int, int) override { return pixel; }
+  // A settings file of the test's own: `settingsFile` when given, else a new one.
+  QString settingsFile;
+  QSettings& Settings() override {
+    if (!settings_) settings_ = std::make_unique<QSettings>(SettingsPath(), QSettings::IniFormat);
+    return *settings_;
+  }
 
   void EndProgram() override {
     if (ended) return;
     ended = true;
-    blocker_ = BlockAllEvents();
     for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
   }
   bool Ending() const override { return ended; }
@@ -141,9 +152,14 @@ class ScriptedServices : public Services {
     return answer;
   }
 
+  QString SettingsPath() {
+    return settingsFile.isEmpty() ? settingsDir_.filePath(QStringLiteral("rotalo.ini")) : settingsFile;
+  }
+
   std::deque<Step> steps_;
-  std::unique_ptr<QObject> blocker_;
   Timer* timer_ = nullptr;
+  QTemporaryDir settingsDir_;
+  std::unique_ptr<QSettings> settings_;
 };
 
 }  // namespace rotalo::ui::testing
