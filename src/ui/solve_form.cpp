@@ -542,7 +542,6 @@ void SolveForm::UpdateCommands() {
   const bool painting = phase_ == Phase::Painting && running_ == 0;
   MenuUndo->setEnabled(painting && undo_->canUndo());
   MenuRedo->setEnabled(painting && undo_->canRedo());
-  MenuEnterText->setEnabled(phase_ == Phase::Painting);
 }
 
 void SolveForm::Run(const std::function<void()>& body) {
@@ -624,8 +623,7 @@ void SolveForm::ReturnToPainting(const Buffer& standing) {
     w->hide();
   }
   SetNextCaption(tr("&Next -->"));
-  PauseButton->setText(tr("Pause"));
-  PauseButton->setShortcut(kPauseKey);
+  SetPauseCaption(tr("Pause"));
   PauseButton->setEnabled(true);
   BackButton->setEnabled(true);
   Gage->resize(0, Gage->height());
@@ -690,6 +688,11 @@ void SolveForm::KeepPainting() {
 
 void SolveForm::MenuNewCube_Click() {
   ChangeCube([this] { ChangePainting(tr("New Cube"), [this] { vars_.current().fill(0); }); });
+}
+
+void SolveForm::SetPauseCaption(const QString& caption) {
+  PauseButton->setText(caption);
+  PauseButton->setShortcut(kPauseKey);  // a caption without a marked letter clears it
 }
 
 void SolveForm::SetNextCaption(const QString& caption) {

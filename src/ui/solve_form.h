@@ -224,7 +224,9 @@ class SolveForm : public QMainWindow {
   void RotateWholeCube(int axis, int direction);
   void MoveStickerCursor(CursorMove move);
   void ShowStickerCursor();
+  // The captions of the buttons that change them, with their access keys.
   void SetNextCaption(const QString& caption);
+  void SetPauseCaption(const QString& caption);
   void ShowInstruction(const QString& text);
   // A timed wait: Timer1 runs for `millis`; ends early when `alsoWhen` holds.
   bool TimedWait(int millis, const std::function<bool()>& alsoWhen = {});

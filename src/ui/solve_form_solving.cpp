@@ -423,9 +423,9 @@ void SolveForm::PauseButton_Click() {
   if (Paused == 0) {
     Paused = 1;
     Timer1->SetEnabled(false);
-    PauseButton->setText(tr("Resume"));
+    SetPauseCaption(tr("Resume"));
   } else {
-    PauseButton->setText(tr("Pause"));
+    SetPauseCaption(tr("Pause"));
     Paused = 0;
   }
 }

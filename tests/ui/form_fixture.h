@@ -21,16 +21,25 @@ struct FormFixture : ScriptedServices {
   Vars vars;
   SolveForm w{*this, vars};
 
-  // The default colours; pause "&None" unless told otherwise. `buildTables`
-  // builds the fewest-moves tables in the window's place.
-  explicit FormFixture(bool noPause = true, std::function<void()> buildTables = {}) {
-    ChooseColours(vars, {0, 1, 2, 3, 4, 5});
+  // Pause "&None" unless told otherwise. `buildTables` builds the
+  // fewest-moves tables in the window's place.
+  // `settings`: the file kept between runs, a new one by default; `colours`:
+  // the palette colours chosen.
+  explicit FormFixture(bool noPause = true, std::function<void()> buildTables = {}, QString settings = {},
+                       std::array<int, 6> colours = {0, 1, 2, 3, 4, 5}) {
+    settingsFile = std::move(settings);
+    ChooseColours(vars, colours);
     if (buildTables) w.BuildFewestTables = std::move(buildTables);
     w.Form_Load();
     if (noPause) w.MenuP[0]->trigger();
   }
 
   Buffer& Cube() { return vars.current(); }
+  // The window becomes the active one, so that the focus and shortcuts work.
+  bool Activate() {
+    w.activateWindow();
+    return QTest::qWaitForWindowActive(&w);
+  }
   // Every step ran, the program never waited in vain, and the cube is solved.
   bool SolvedAndDone() { return AllStepsRun() && !stuck && IsSolved(Cube()); }
 

@@ -128,7 +128,8 @@ class StartWindowsTest : public QObject {
       coloursClosedFirst = !colours->isVisible();
       next();
     };
-    colours->Command1->click();
+    colours->Command1->setFocus();
+    QTest::keyClick(colours->Command1, Qt::Key_Return);  // Return presses the focused button
     QVERIFY(coloursClosedFirst && app.solve && app.solve->isVisible() && !app.colours);
     QTRY_VERIFY(!colours);  // unloaded
     QCOMPARE(app.vars.ChosenColourName, (Names{"", "Orange", "Yellow", "Green", "White", "Blue", "Red"}));
@@ -137,6 +138,42 @@ class StartWindowsTest : public QObject {
     QCOMPARE(app.vars.FaceColourName[0], std::string("Unknown"));
     QCOMPARE(app.vars.FaceColourValue[0], rotalo::Colour{0x00C0C0C0});
     QCOMPARE(app.vars.FaceColourValue[5], rotalo::Colour{0x00FF0000});
+  }
+
+  void TheColoursChosenLastAreTickedAgainUnlessWhatWasKeptIsDamaged_data() {
+    QTest::addColumn<QStringList>("kept");  // as the settings file holds them; none: chosen in a first run
+    QTest::addColumn<QStringList>("ticked");
+    const QStringList first{"Orange", "Yellow", "Green", "White", "Blue", "Red"};
+    const QStringList chosen{"Orange", "Yellow", "Green", "Blue", "Red", "Black"};
+    QTest::newRow("chosen last time") << QStringList() << chosen;
+    QTest::newRow("in another order") << QStringList{"Black", "Red", "Blue", "Green", "Yellow", "Orange"} << chosen;
+    QTest::newRow("five") << chosen.mid(0, 5) << first;
+    QTest::newRow("one twice") << QStringList{"Red", "Red", "Blue", "Green", "Yellow", "Orange"} << first;
+    QTest::newRow("no such colour") << QStringList{"Mauve", "Red", "Blue", "Green", "Yellow", "Orange"} << first;
+  }
+  void TheColoursChosenLastAreTickedAgainUnlessWhatWasKeptIsDamaged() {
+    QFETCH(QStringList, kept);
+    QFETCH(QStringList, ticked);
+    ScriptedServices services;
+    Vars vars;
+    if (kept.isEmpty()) {  // White off, Black on, and Space on the focused Next
+      ColoursForm first(services, vars);
+      first.Form_Load();
+      first.Check1[4]->click();
+      first.Check1[7]->click();
+      first.Command1->setFocus();
+      QTest::keyClick(first.Command1, Qt::Key_Space);
+      QCOMPARE(vars.ChosenColourName[6], std::string("Black"));
+    } else {
+      services.Settings().setValue("colours/chosen", kept);
+    }
+    ColoursForm again(services, vars);
+    again.Form_Load();
+    QStringList shown;
+    for (std::size_t i = 1; i <= 10; ++i)
+      if (again.Check1[i]->isChecked()) shown << again.Check1[i]->text();
+    QCOMPARE(shown, ticked);
+    QVERIFY(again.Command1->isEnabled() && vars.TickedCount == 6);
   }
 };
 
