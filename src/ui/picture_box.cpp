@@ -50,8 +50,13 @@ void PictureBox::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.drawImage(QRectF(0, 0, boxWidth_, boxHeight_), surface_.Image());
   if (hasFocus() && cursorPlace_ >= 0) {
-    // A black and a white line side by side: one of them shows on any colour.
-    const QPolygonF outline = StickerPolygon(cursorPlace_);
+    // A black and a white line side by side, inside the sticker's edges: one
+    // of them shows on any colour.
+    QPolygonF outline = StickerPolygon(cursorPlace_);
+    const QPointF middle = (outline[0] + outline[2]) / 2;
+    for (QPointF& corner : outline) {
+      corner = middle + (corner - middle) * 0.7;
+    }
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPolygon(outline);

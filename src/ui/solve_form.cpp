@@ -100,7 +100,11 @@ SolveForm::SolveForm(Services& services, Vars& vars, QWidget* parent)
   Timer1->SetInterval(1000);
 }
 
-SolveForm::~SolveForm() = default;
+SolveForm::~SolveForm() {
+  // The painting steps go with the window's children, when nothing of the
+  // window may be asked any more.
+  undo_->disconnect(this);
+}
 
 void SolveForm::BuildControls() {
   client_ = new QWidget(this);
@@ -349,6 +353,7 @@ void SolveForm::Form_Load() {
         this, [this] { fewestReady_ = true; }, Qt::QueuedConnection);
   });
   UpdateCommands();
+  ShowStickerCursor();
   show();
   SubmitButton->setFocus();
 }
