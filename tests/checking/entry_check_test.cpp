@@ -10,67 +10,46 @@
 namespace rotalo {
 namespace {
 
-// A painting in colour codes: the solved cube with colour code f on face f
-// and the default colours Orange, Yellow, Green, White, Blue, Red.
-using testing::SolvedVars;
-
-// A change to the painting: facelet a takes colour code b, or a and b
-// exchange their colours.
-struct Change {
-  int a, b;
-  bool swap;
-};
-const auto Set = [](int facelet, int code) { return Change{facelet, code, false}; };
-const auto Swap = [](int a, int b) { return Change{a, b, true}; };
-
-Vars Painted(const std::vector<Change>& changes) {
-  Vars vars = SolvedVars();
-  for (const auto& [a, b, swap] : changes) {
-    if (swap) {
-      std::swap(vars.current()[a], vars.current()[b]);
-    } else {
-      vars.current()[a] = static_cast<Int16>(b);
-    }
-  }
-  return vars;
-}
-
+// Paintings in colour codes: the solved cube, colour code f on face f in the
+// default colours Orange, Yellow, Green, White, Blue, Red, with stickers
+// exchanged or painted over.
 TEST(SubmitEntry, EachFaultHasItsMessage) {
   struct Case {
-    std::vector<Change> changes;
+    std::vector<std::pair<int, int>> exchanged;
+    std::vector<std::pair<int, int>> painted;  // facelet, colour code
     const char* message;
   };
   const Case cases[] = {
       // An uncoloured sticker comes before everything else, here two equal centres.
-      {{Set(30, 0), Set(49, 2)}, "You must colour in ALL of the sides"},
-      {{Set(3, 7)}, "You must colour in ALL of the sides"},  // values outside the codes count as uncoloured
-      {{Set(3, -4)}, "You must colour in ALL of the sides"},
-      {{Swap(49, 9)}, "The six centres must be different colours"},  // counts still nine
-      {{Set(9, 5)}, "There must be nine Blue pieces"},               // eight Yellow, ten Blue: the highest
-      {{Set(1, 6)}, "There must be nine Red pieces"},
-      {{Swap(18, 42)}, "There should be no Orange and Red piece."},  // opposite faces
-      {{Swap(8, 12)}, "There should be no Yellow and Yellow piece."},
-      {{Swap(9, 19)}, "The colours on the Orange, Green and Yellow piece are in the wrong order."},
-      {{Swap(19, 41)}, "There should be no Orange, Yellow and Red piece."},
+      {{}, {{30, 0}, {49, 2}}, "You must colour in ALL of the sides"},
+      {{}, {{3, 7}}, "You must colour in ALL of the sides"},  // values outside the codes count as uncoloured
+      {{}, {{3, -4}}, "You must colour in ALL of the sides"},
+      {{{49, 9}}, {}, "The six centres must be different colours"},  // counts still nine
+      {{}, {{9, 5}}, "There must be nine Blue pieces"},              // eight Yellow, ten Blue: the highest
+      {{}, {{1, 6}}, "There must be nine Red pieces"},
+      {{{18, 42}}, {}, "There should be no Orange and Red piece."},  // opposite faces
+      {{{8, 12}}, {}, "There should be no Yellow and Yellow piece."},
+      {{{9, 19}}, {}, "The colours on the Orange, Green and Yellow piece are in the wrong order."},
+      {{{19, 41}}, {}, "There should be no Orange, Yellow and Red piece."},
       // Face 3's opposite in place of 3 makes the real corner 1, 2, 5, mirrored.
-      {{Swap(19, 33)}, "The colours on the Orange, Yellow and Blue piece are in the wrong order."},
+      {{{19, 33}}, {}, "The colours on the Orange, Yellow and Blue piece are in the wrong order."},
       // Two second copies of real edges (1/4 and 2/6): counts balance, pieces are real.
-      {{Set(10, 4), Set(30, 2)}, "You have no Orange and Yellow piece."},
+      {{}, {{10, 4}, {30, 2}}, "You have no Orange and Yellow piece."},
       // Two missing edges: the one reached first in facelet order is named,
       // never the 5/6 edge, whose facelets come after every other piece's.
-      {{Set(38, 3), Set(20, 5)}, "You have no Yellow and Green piece."},
-      {{Set(9, 3), Set(19, 4), Set(23, 2), Set(29, 3)}, "You have no Orange, Yellow and Green piece."},
+      {{}, {{38, 3}, {20, 5}}, "You have no Yellow and Green piece."},
+      {{}, {{9, 3}, {19, 4}, {23, 2}, {29, 3}}, "You have no Orange, Yellow and Green piece."},
   };
   for (const Case& c : cases) {
-    const Vars painted = Painted(c.changes);
+    const Vars painted = testing::Altered(testing::SolvedVars(), c.exchanged, c.painted);
     Vars vars = painted;
     EXPECT_EQ(EntryMessage(SubmitEntry(vars)), c.message);
     // A rejection leaves the painting and the colours as they were.
     EXPECT_TRUE(vars.EntryCheck == 0 && vars.current() == painted.current()) << c.message;
     EXPECT_TRUE(vars.FaceColourName == painted.FaceColourName && vars.FaceColourValue == painted.FaceColourValue)
         << c.message;
-    if (c.changes.size() == 1 && c.changes[0].swap) {  // the user mends his painting
-      std::swap(vars.current()[c.changes[0].a], vars.current()[c.changes[0].b]);
+    if (c.exchanged.size() == 1) {  // the user mends his painting
+      std::swap(vars.current()[c.exchanged[0].first], vars.current()[c.exchanged[0].second]);
       EXPECT_TRUE(SubmitEntry(vars).Accepted()) << c.message;
     }
   }

@@ -49,10 +49,7 @@ TEST(UpperLayerStages, WorkedCases) {
       {"", {{16, 20}}, 3, nullptr, 15},  // the 2/3 edge flipped in its slot: taken out and put back
   };
   for (const Case& c : cases) {
-    Vars vars = TurnedVars(Moves(c.scramble));
-    for (const auto& [a, b] : c.exchanged) {
-      std::swap(vars.current()[a], vars.current()[b]);
-    }
+    Vars vars = testing::Altered(TurnedVars(Moves(c.scramble)), c.exchanged);
     SolveTopEdges(vars);
     if (c.stages >= 2) {
       SolveTopCorners(vars);

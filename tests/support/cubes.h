@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "model/cube.h"
 #include "model/moves.h"
@@ -43,6 +44,28 @@ inline Vars TurnedVars(std::string_view moves) {
   vars.CurBuffer = 0;
   vars.RecordMoves = 1;
   return vars;
+}
+
+// `vars` with the stickers of each pair in `exchanged` swapped, in order, and
+// then each facelet of `painted` given the colour code beside it.
+inline Vars Altered(Vars vars, const std::vector<std::pair<int, int>>& exchanged,
+                    const std::vector<std::pair<int, int>>& painted = {}) {
+  for (const auto& [a, b] : exchanged) {
+    std::swap(vars.current()[a], vars.current()[b]);
+  }
+  for (const auto& [facelet, code] : painted) {
+    vars.current()[facelet] = static_cast<Int16>(code);
+  }
+  return vars;
+}
+
+// `cube` turned by `moves` (tokens "FT ", markers skipped), the turns not
+// recorded.
+inline Buffer Applied(const Buffer& cube, std::string_view moves) {
+  Vars vars;
+  vars.Facelet[0] = cube;
+  ApplyMoveString(vars, moves);
+  return vars.current();
 }
 
 // `count` random quarter or half turns as a move string.

@@ -6,17 +6,14 @@
 
 #include "checking/entry_check.h"
 #include "checking/solving_run.h"
-#include "model/moves.h"
 #include "playback/simplify.h"
+#include "support/cubes.h"
 
 namespace rotalo::testing {
 
 // Whether the simplified form of `moves` solves the cube in buffer 0.
 inline bool SolutionSolves(const Vars& vars, const std::string& moves) {
-  Vars check;
-  check.Facelet[0] = vars.Facelet[0];
-  ApplyMoveString(check, SimplifySolution(moves).SolutionText);
-  return IsSolved(check.current());
+  return IsSolved(Applied(vars.Facelet[0], SimplifySolution(moves).SolutionText));
 }
 
 // Submits the painting in the current buffer. A rejected one must get a
