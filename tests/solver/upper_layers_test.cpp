@@ -66,16 +66,13 @@ TEST(UpperLayerStages, WorkedCases) {
 // Cubes that are no real cubes: the middle layer must still end (the
 // fuzzing corpus has many more, replayed under a time limit).
 TEST(SolveMiddleLayer, EndsOnCubesThatAreNotRealCubes) {
-  Vars vars = TurnedVars("");  // middle edges in the bottom colour can never be inserted
-  for (int k = 2; k <= 5; ++k) {
-    vars.current()[8 * k] = 6;
-  }
+  // Middle edges in the bottom colour can never be inserted.
+  Vars vars = testing::Altered(TurnedVars(""), {}, {{16, 6}, {24, 6}, {32, 6}, {40, 6}});
   SolveMiddleLayer(vars);
   EXPECT_EQ(vars.MoveString, "");  // nothing to insert and nothing to take out
   // Two slots holding the same edge: it is inserted, taken out and inserted
   // again until the bound on sweeps stops the stage.
-  Vars twice = TurnedVars("");
-  twice.current()[24] = 2, twice.current()[28] = 3, twice.current()[16] = 6;
+  Vars twice = testing::Altered(TurnedVars(""), {}, {{24, 2}, {28, 3}, {16, 6}});
   SolveMiddleLayer(twice);
 }
 
