@@ -63,11 +63,10 @@ TEST(StandardNotation, RefusesWhatIsNoMoveAndSaysWhich) {
 }
 
 TEST(StandardNotation, TellsLettersFromDigitTokens) {
-  EXPECT_TRUE(IsStandardNotation("R U"));
-  EXPECT_TRUE(IsStandardNotation("  x"));
-  EXPECT_FALSE(IsStandardNotation("21 43"));
-  EXPECT_FALSE(IsStandardNotation(" 2"));
-  EXPECT_FALSE(IsStandardNotation(""));
+  for (const auto& [text, letters] :
+       {std::pair{"R U", true}, {"  x", true}, {"21 43", false}, {" 2", false}, {"", false}}) {
+    EXPECT_EQ(IsStandardNotation(text), letters) << text;
+  }
 }
 
 }  // namespace
