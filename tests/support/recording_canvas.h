@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "render/canvas.h"
+#include "render/context.h"
 
 namespace rotalo::testing {
 
