@@ -395,16 +395,6 @@ void EnsureFewestTables() {
   TheTables();
 }
 
-std::shared_future<void> StartFewestTables() {
-  static std::mutex mutex;
-  static std::shared_future<void> future;
-  const std::lock_guard lock(mutex);
-  if (!future.valid()) {
-    future = std::async(std::launch::async, [] { TheTables(); }).share();
-  }
-  return future;
-}
-
 std::size_t FewestTableBytes() {
   return TheTables().Bytes();
 }

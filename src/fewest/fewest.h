@@ -2,13 +2,12 @@
 // instead of the layer-by-layer stages.
 //
 // The search needs tables that take a moment to build. They are built once
-// per program, by the first caller of EnsureFewestTables or SolveFewest, or
-// in the background by StartFewestTables; every call after that is safe from
+// per program, by the first caller of EnsureFewestTables or SolveFewest (the
+// window calls it on a thread of its own); every call after that is safe from
 // any thread.
 #pragma once
 
 #include <chrono>
-#include <future>
 #include <string>
 
 #include "model/cube.h"
@@ -44,9 +43,6 @@ struct FewestSolution {
 
 // Builds the tables if nobody has yet, waiting for a build under way.
 void EnsureFewestTables();
-// Starts building the tables on a thread of their own and returns at once;
-// the future is ready when they are built. Later calls return the same.
-std::shared_future<void> StartFewestTables();
 // The memory the tables take, in bytes (builds them first).
 std::size_t FewestTableBytes();
 

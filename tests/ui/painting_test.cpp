@@ -20,6 +20,8 @@ using rotalo::ui::testing::kScramble;
 
 namespace {
 
+const QString kSolvedText = "111111112222222233333333444444445555555566666666123456";
+
 bool Uncoloured(const Buffer& cube) {
   return std::all_of(cube.begin() + 1, cube.end(), [](Int16 v) { return v == 0; });
 }
@@ -100,14 +102,12 @@ class PaintingTest : public QObject {
     FormFixture f;
     f.Paint();
     QAccessibleInterface* cube = QAccessible::queryAccessibleInterface(f.w.PC);
-    QVERIFY(cube != nullptr);
     QCOMPARE(cube->text(QAccessible::Name), QStringLiteral("Cube"));
     QCOMPARE(cube->childCount(), kVisibleStickers);
     const QRect drawing(f.w.PC->mapToGlobal(QPoint(0, 0)), f.w.PC->size());
     for (int i = 0; i < kVisibleStickers; ++i) {
       QAccessibleInterface* sticker = cube->child(i);
-      QCOMPARE(cube->indexOfChild(sticker), i);
-      QCOMPARE(sticker->parent(), cube);
+      QVERIFY(cube->indexOfChild(sticker) == i && sticker->parent() == cube);
       QVERIFY(drawing.contains(sticker->rect()));
       QCOMPARE(cube->childAt(sticker->rect().center().x(), sticker->rect().center().y()), sticker);
     }
@@ -146,7 +146,7 @@ class PaintingTest : public QObject {
       f.w.RotateButton->click();
     });
     step([&] {
-      f.inputAnswers = {"111111112222222233333333444444445555555566666666123456"};
+      f.inputAnswers = {kSolvedText};
       f.w.MenuEnterText->trigger();
     });
     step([&] { f.w.MenuNewCube->trigger(); });
@@ -204,29 +204,19 @@ class PaintingTest : public QObject {
     const auto change = [&] {
       // Home faces carry the same numbers as the colours of a Quick Fill.
       Vars v = f.vars;
-      v.CurBuffer = 0;
       v.current() = f.Cube();
-      if (command == "Quick Fill") {
-        f.w.MenuQuickFill->trigger();
-        FillSolved(v, 0);
-      } else if (command == "Jumble") {
-        f.randoms = {0.2F, 0.9F};
-        JumbleCube(v, [r = std::deque<float>{0.2F, 0.9F}]() mutable {
-          const float x = r.empty() ? 0.5F : r.front();
-          if (!r.empty()) r.pop_front();
-          return x;
-        });
-        f.w.MenuJumble->trigger();
-      } else if (command == "Enter Cube as Text") {
-        f.inputAnswers = {"555555551111111144444444666666662222222233333333514623"};  // turned over
-        f.w.MenuEnterText->trigger();
-        v.current() = Painted("");
-        for (std::size_t i = 1; i <= 54; ++i) v.current()[i] = "514623"[(i - 1) / 8 % 6] - '0';
-        for (std::size_t i = 49; i <= 54; ++i) v.current()[i] = "514623"[i - 49] - '0';
-      } else {
-        f.inputAnswers = {"4", "-1"};
+      f.randoms = {0.2F};  // a turn of face 2, then nineteen of face 4
+      f.inputAnswers = {command == "Rotate" ? "4" : kSolvedText, "-1"};
+      if (command == "Rotate") {
         f.w.RotateButton->click();
         TurnFace(v, 4, -1);
+      } else {
+        (command == "Jumble"       ? f.w.MenuJumble
+         : command == "Quick Fill" ? f.w.MenuQuickFill
+                                   : f.w.MenuEnterText)
+            ->trigger();
+        command == "Jumble" ? JumbleCube(v, [n = 0]() mutable { return n++ ? 0.5F : 0.2F; })
+                            : FillSolved(v, v.CurBuffer);
       }
       expected = v.current();
     };
