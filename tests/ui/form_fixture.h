@@ -16,6 +16,8 @@ namespace rotalo::ui::testing {
 
 // Five turns that take the layer-by-layer solution 96 moves.
 inline const std::string kScramble = "21 43 62 51 33 ";
+// The solved cube in the colours' digits, as Copy Cube as Text gives it.
+inline const QString kSolvedText = "111111112222222233333333444444445555555566666666123456";
 
 struct FormFixture : ScriptedServices {
   Vars vars;
@@ -42,6 +44,13 @@ struct FormFixture : ScriptedServices {
   }
   // Every step ran, the program never waited in vain, and the cube is solved.
   bool SolvedAndDone() { return AllStepsRun() && !stuck && IsSolved(Cube()); }
+  bool Uncoloured() {
+    return std::all_of(Cube().begin() + 1, Cube().end(), [](Int16 v) { return v == 0; });
+  }
+
+  void Click(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mouseClick(w.PC, button, {}, QPoint(x, y));
+  }
 
   // The colour of the picture at drawing point (x, y), 0x00RRGGBB.
   QRgb PixelAt(int x, int y) { return w.PC->surface().Image().pixel(x, y) & 0xFFFFFFU; }
@@ -64,6 +73,16 @@ struct FormFixture : ScriptedServices {
            if (instructions) *instructions << w.Instruct->text();
            w.NextButton->click();
          });
+  }
+  // Presses Next whenever the program waits for it, and nothing else does.
+  void NextWheneverAsked() {
+    onIdle = [this] { return w.NextButton->isVisible() && (w.NextButton->click(), true); };
+  }
+  // "&Solve", Next pressed whenever asked, to the end.
+  bool SolveToTheEnd() {
+    NextWheneverAsked();
+    w.SubmitButton->click();
+    return SolvedAndDone();
   }
   // Pauses at the wait after move `n`, which ends at once, before the timer
   // fires; runs `paused` once Back shows, then resumes unless ending.

@@ -13,6 +13,7 @@ using namespace rotalo;
 using namespace rotalo::ui;
 using rotalo::ui::testing::FormFixture;
 using rotalo::ui::testing::kScramble;
+using rotalo::ui::testing::kSolvedText;
 
 static void SetOnce(std::promise<void>& promise) {
   try {
@@ -20,8 +21,6 @@ static void SetOnce(std::promise<void>& promise) {
   } catch (const std::future_error&) {
   }
 }
-
-const QString kSolvedText = "111111112222222233333333444444445555555566666666123456";
 
 class MoreOptionsTest : public QObject {
   Q_OBJECT
@@ -137,10 +136,9 @@ class MoreOptionsTest : public QObject {
     RotateCubeState(f.vars, 1, 1);  // the colours' numbers are no longer the faces'
     const QString turned = copied();
     QVERIFY(turned != kSolvedText);
-    f.PressNext();
-    f.w.SubmitButton->click();
-    QCOMPARE(copied(), turned);  // once accepted, the cube holds faces; the text still gives colours
-    QVERIFY(f.SolvedAndDone() && f.w.MenuEnterText->isEnabled());  // it would end the solve
+    QVERIFY(f.SolveToTheEnd());
+    QCOMPARE(copied(), turned);               // once accepted, the cube holds faces; the text still gives colours
+    QVERIFY(f.w.MenuEnterText->isEnabled());  // it would end the solve
   }
 
   void EnterCubeAsTextPaintsOrSaysWhatIsWrong_data() {

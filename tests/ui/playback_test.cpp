@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "form_fixture.h"
+#include "model/jumble.h"
 #include "model/rotation.h"
 #include "playback/patterns.h"
 #include "ui/swatch.h"
@@ -12,6 +13,7 @@ using namespace rotalo;
 using namespace rotalo::ui;
 using rotalo::ui::testing::FormFixture;
 using rotalo::ui::testing::kScramble;
+using rotalo::ui::testing::kSolvedText;
 
 const QString kTop = QStringLiteral("The top layer is now complete.");
 const QString kMiddle = QStringLiteral("The middle layer is now complete.");
@@ -46,10 +48,8 @@ class PlaybackTest : public QObject {
     QVERIFY(f.w.SubmitButton->isVisible() && f.w.Label1->isVisible());
     // Mended, the painting is accepted and solved.
     f.w.MenuQuickFill->trigger();
-    f.PressNext();
-    f.w.SubmitButton->click();
+    QVERIFY(f.SolveToTheEnd());
     QVERIFY(!f.w.Label1->isVisible() && !f.w.SubmitButton->isVisible());
-    QVERIFY(f.SolvedAndDone());
   }
 
   void SolvingPlaysEveryMoveCelebratesAndOffersPatterns_data() {
@@ -239,40 +239,65 @@ class PlaybackTest : public QObject {
     QVERIFY(f.messages[0].startsWith("31 53 41 23"));
   }
 
-  // Closing the window ends the program in every phase; New Cube ends what
-  // runs the same way but returns to painting, ready for a second cube.
-  void EndingOrNewCubeInEveryPhase_data() {
+  // Closing the window ends the program in every phase of a solve. New Cube
+  // ends the solve the same way but returns to painting an uncoloured cube,
+  // ready for a second one; Quick Fill, Jumble, Enter Cube as Text and the
+  // Rotate button end it too and work on the cube as it stood.
+  void EndingTheSolveInEveryPhase_data() {
+    QTest::addColumn<QString>("command");
     QTest::addColumn<int>("phase");
-    QTest::addColumn<bool>("newCube");
     QTest::addColumn<int>("messages");  // shown before the end; none after it
     const std::array<const char*, 8> phases{"repair dialogue", "announcement", "playback", "paused",
                                             "celebration",     "step wait",    "pattern",  "solved"};
     const std::array<int, 8> messages{1, 0, 1, 0, 2, 0, 2, 2};
-    for (int phase = 0; phase < 8; ++phase) {
-      for (bool newCube : {false, true}) {
-        QTest::addRow("%s, %s", phases[std::size_t(phase)], newCube ? "new cube" : "closed")
-            << phase << newCube << messages[std::size_t(phase)];
+    const QStringList commands{"close", "New Cube", "Quick Fill", "Jumble", "Enter Cube as Text", "Rotate"};
+    for (qsizetype k = 0; k < commands.size(); ++k) {
+      for (int phase = 0; phase < 8; ++phase) {
+        if (k >= 2 && phase != 0 && phase != 1 && phase != 3 && phase != 7) continue;  // the changes: four phases
+        QTest::addRow("%s, %s", qPrintable(commands[k]), phases[std::size_t(phase)])
+            << commands[k] << phase << messages[std::size_t(phase)];
       }
     }
   }
-  void EndingOrNewCubeInEveryPhase() {
+  void EndingTheSolveInEveryPhase() {
+    QFETCH(QString, command);
     QFETCH(int, phase);
-    QFETCH(bool, newCube);
     QFETCH(int, messages);
     FormFixture f;
     f.Paint(kScramble);
-    const auto end = [&] { newCube ? f.w.MenuNewCube->trigger() : void(f.w.close()); };
-    if (phase == 0) std::swap(f.Cube()[6], f.Cube()[34]);
+    if (command == "Rotate") f.w.MenuRotate->trigger();
+    Buffer expected{};
+    const auto end = [&] {
+      // Home faces carry the same numbers as the colours of a Quick Fill.
+      Vars v = f.vars;
+      v.current() = f.Cube();
+      f.randoms = {0.2F};  // a turn of face 2, then nineteen of face 4
+      f.inputAnswers = {command == "Rotate" ? "4" : kSolvedText, "-1"};
+      if (command == "close") f.w.close();
+      if (command == "New Cube") f.w.MenuNewCube->trigger();
+      if (command == "Quick Fill") f.w.MenuQuickFill->trigger();
+      if (command == "Enter Cube as Text") f.w.MenuEnterText->trigger();
+      if (command == "Quick Fill" || command == "Enter Cube as Text") FillSolved(v, v.CurBuffer);
+      if (command == "Jumble") {
+        f.w.MenuJumble->trigger();
+        JumbleCube(v, [n = 0]() mutable { return n++ ? 0.5F : 0.2F; });
+      }
+      if (command == "Rotate") {
+        f.w.RotateButton->click();
+        TurnFace(v, 4, -1);
+      }
+      expected = v.current();
+    };
+    if (phase == 0) std::swap(f.Cube()[6], f.Cube()[34]);  // an edge turned over
     if (phase == 5) f.w.MenuStep->trigger();
-    if (phase != 1) f.PressNext();
+    if (phase != 1) f.NextWheneverAsked();
     if (phase == 0 || phase == 1) f.When([&] { return f.w.NextButton->isVisible(); }, end);
     if (phase == 2) f.After(20, end);
     if (phase == 3) f.PauseAfter(7, end);
     if (phase == 4) f.When([&] { return f.w.ExitButton->isVisible(); }, end);
-    if (phase == 5) {
-      f.onIdle = [&] { return f.w.Play.PlayPos < 4 && f.w.NextButton->isVisible() && (f.w.NextButton->click(), true); };
-      f.When([&] { return f.w.NextButton->isVisible() && f.w.Play.PlayPos == 4; }, end);
-    }
+    if (phase == 5) f.When([&] { return f.w.NextButton->isVisible() && f.w.Play.PlayPos == 4; }, end);
+    QStringList instructions;
+    f.onWait = [&] { instructions << f.w.Instruct->text(); };
     f.w.SubmitButton->click();
     if (phase == 6) {
       f.When([&] { return f.w.Play.PlayPos == 3; }, end);
@@ -281,14 +306,16 @@ class PlaybackTest : public QObject {
     if (phase == 7) end();
     QVERIFY(!f.stuck && f.AllStepsRun());
     QCOMPARE(f.messages.size(), qsizetype{messages});
-    QCOMPARE(f.beeps, phase >= 4 && phase != 5 ? 1 : 0);
-    if (!newCube) {
+    const bool celebrated = phase >= 4 && phase != 5;
+    QCOMPARE(f.beeps, celebrated ? 1 : 0);
+    QCOMPARE(!instructions.filter("Congratulations").isEmpty(), celebrated);
+    if (command == "close") {
       QVERIFY(f.ended && !f.w.isVisible());
       return;
     }
-    // Back to painting a cube with no colour, in the colours chosen.
+    // Back to painting, in the colours chosen.
     QVERIFY(!f.ended && f.w.CurrentPhase() == Phase::Painting);
-    QVERIFY(std::all_of(f.Cube().begin() + 1, f.Cube().end(), [](Int16 v) { return v == 0; }));
+    QVERIFY(command == "New Cube" ? f.Uncoloured() : f.Cube() == expected);
     QVERIFY(f.w.Label1->isVisible() && f.w.SubmitButton->isVisible() && f.w.Shape1[6]->isVisible());
     for (QWidget* hidden : std::initializer_list<QWidget*>{f.w.NextButton, f.w.PauseButton, f.w.BackButton,
                                                            f.w.ExitButton, f.w.Gage, f.w.ProgressLabel})
@@ -297,13 +324,11 @@ class PlaybackTest : public QObject {
     QVERIFY(f.w.Instruct->text().startsWith("- Click on a brush colour from the Paint Box."));
     QCOMPARE(f.w.NextButton->text(), QStringLiteral("&Next -->"));
     QCOMPARE(f.vars.ChosenColourName[5], std::string("Blue"));
-    // A second cube is painted and solved.
+    // Solved again: a second cube painted, or the changed one.
     f.messages.clear();
-    f.Paint("21 ");
-    f.PressNext();
-    f.w.SubmitButton->click();
-    QVERIFY(f.SolvedAndDone());
-    QCOMPARE(f.messages.size(), qsizetype{2});
+    if (command == "New Cube") f.Paint("21 ");
+    QVERIFY(f.SolveToTheEnd());
+    if (command == "New Cube") QCOMPARE(f.messages.size(), qsizetype{2});
   }
 };
 

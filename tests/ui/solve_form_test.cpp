@@ -18,10 +18,6 @@ using rotalo::ui::testing::FormFixture;
 constexpr QRgb kGrey = 0xC0C0C0;  // the same as a program colour, 0x00BBGGRR
 constexpr QRgb kOrange = 0xFF8000;
 
-static void Click(FormFixture& f, int x, int y, Qt::MouseButton button = Qt::LeftButton) {
-  QTest::mouseClick(f.w.PC, button, {}, QPoint(x, y));
-}
-
 // A scrambled painting, so that every turn and rotation shows.
 static void FillScrambled(FormFixture& f) {
   f.w.MenuQuickFill->trigger();
@@ -73,20 +69,20 @@ class SolveFormTest : public QObject {
 
   void ClicksPaintAndClearStickersAndQuickFillAndJumblePaintAll() {
     FormFixture f;
-    Click(f, 115, 100);
+    f.Click(115, 100);
     QCOMPARE(f.Cube()[5], Int16{1});
     QCOMPARE(f.PixelAt(115, 100), kOrange);
     f.w.Shape1[3]->click();
     QCOMPARE(std::pair(f.w.Shape1[3]->BorderWidth(), f.w.Shape1[1]->BorderWidth()), std::pair(4, 1));
-    Click(f, 130, 130);
+    f.Click(130, 130);
     QCOMPARE(f.Cube()[25], Int16{3});
     QCOMPARE(f.PixelAt(130, 130), QRgb{0x00C000});
-    Click(f, 130, 130, Qt::RightButton);
+    f.Click(130, 130, Qt::RightButton);
     QCOMPARE(f.Cube()[25], Int16{0});
     QCOMPARE(f.PixelAt(130, 130), kGrey);
-    Click(f, 115, 100, Qt::MiddleButton);
-    Click(f, 3, 3);  // the sky: nothing
-    QVERIFY(std::all_of(f.Cube().begin() + 1, f.Cube().end(), [](Int16 v) { return v == 0; }));
+    f.Click(115, 100, Qt::MiddleButton);
+    f.Click(3, 3);  // the sky: nothing
+    QVERIFY(f.Uncoloured());
     f.w.MenuQuickFill->trigger();
     for (std::size_t i = 1; i <= 48; ++i) QCOMPARE(std::size_t(f.Cube()[i]), (i - 1) / 8 + 1);
     QCOMPARE(f.PixelAt(115, 100), kOrange);
@@ -117,14 +113,20 @@ class SolveFormTest : public QObject {
     FillScrambled(f);
     Vars expected = f.vars;
     RotateCubeState(expected, axis, direction);
-    // A second press arrives while the rotation is shown: it is ignored.
-    QCoreApplication::postEvent(f.w.PC, new QMouseEvent(QEvent::MouseButtonPress, QPointF(point), QPointF(point),
-                                                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-    Click(f, point.x(), point.y());
+    // "Solve", a painting click and a second press of the head arrive while
+    // the rotation is shown: they are ignored.
+    QMetaObject::invokeMethod(
+        &f.w, [&] { f.w.SubmitButton->click(); }, Qt::QueuedConnection);
+    for (const QPoint at : {QPoint(115, 100), point}) {
+      QCoreApplication::postEvent(
+          f.w.PC, new QMouseEvent(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    }
+    f.Click(point.x(), point.y());
     QCoreApplication::processEvents();
     QCOMPARE(f.vars.current(), expected.current());
     QCOMPARE(f.vars.MoveString, expected.MoveString);
-    QCOMPARE(f.w.MouseReady, 1);
+    QVERIFY(f.w.MouseReady == 1 && f.w.CurrentPhase() == Phase::Painting && f.messages.isEmpty() && !f.w.Busy());
+    QVERIFY(f.SolveToTheEnd());  // afterwards "Solve" is taken
   }
 
   void RotateButtonTurnsOneSideOrRefuses_data() {
@@ -238,7 +240,7 @@ class SolveFormTest : public QObject {
     FillScrambled(f);
     QMetaObject::invokeMethod(
         &f.w, [&] { f.w.close(); }, Qt::QueuedConnection);
-    Click(f, 167, 40);  // an arrow head: the rotation is shown
+    f.Click(167, 40);  // an arrow head: the rotation is shown
     QVERIFY(f.ended && !f.w.isVisible() && f.w.MouseReady == 1);
   }
 };
