@@ -86,8 +86,10 @@ class MoreOptionsTest : public QObject {
     QVERIFY(f.ended && !f.stuck && f.AllStepsRun() && f.w.SolutionText.empty());
   }
 
+  // The buttons answer the keyboard here too.
   void StepByStepWaitsAfterEveryMoveKeepsPauseAndBackAndTheSolutionShowsInStandardNotation() {
     FormFixture f;
+    QVERIFY(f.Activate());
     f.w.MenuStep->trigger();
     QVERIFY(f.w.MenuStep->isChecked());
     for (QAction* entry : f.w.MenuP) QVERIFY(!entry->isChecked());
@@ -101,19 +103,31 @@ class MoreOptionsTest : public QObject {
                then();
              });
     };
-    f.PressNext();
+    f.When([&] { return f.w.NextButton->text() == QStringLiteral("Go !"); },
+           [&] {
+             QCOMPARE(QApplication::focusWidget(), f.w.NextButton);
+             QTest::keyClick(f.w.NextButton, Qt::Key_Space);  // Space presses the focused button
+           });
     step([&] { f.w.NextButton->click(); });
     step([&] { QTest::keyClick(&f.w, Qt::Key_Space); });  // the Space key does the same
-    step([&] { f.w.PauseButton->click(); });
+    step([&] {
+      f.w.PauseButton->setFocus();
+      QTest::keyClick(f.w.PauseButton, Qt::Key_Space);
+      QCOMPARE(f.w.PauseButton->text(), QStringLiteral("Resume"));
+    });
     f.When([&] { return f.w.BackButton->isVisible(); },
            [&] {
              QVERIFY(!f.w.NextButton->isVisible());
-             f.w.BackButton->click();
+             // A button pressed by its access key clicks a moment later.
+             QTest::keySequence(&f.w, QKeySequence("Alt+B"));
+             QTRY_COMPARE(f.w.ProgressLabel->text(), QStringLiteral("2 of 96"));
              QCOMPARE(f.w.Play.PlayPos, 2);
-             f.w.PauseButton->click();
+             QTest::keySequence(&f.w, QKeySequence("Alt+U"));
+             QTRY_COMPARE(f.w.PauseButton->text(), QStringLiteral("Pause"));
            });
     step([&] { f.w.MenuP[1]->trigger(); });  // timed pauses again, from this move on
-    f.w.SubmitButton->click();
+    f.w.SubmitButton->setFocus();
+    QTest::keyClick(f.w.SubmitButton, Qt::Key_Return);
     QCOMPARE(waitedAfter, (QList<int>{1, 2, 3, 3}));
     QVERIFY(f.SolvedAndDone());
     QCOMPARE(f.timerIntervals.back(), 200);  // the celebration's last wait

@@ -1,5 +1,5 @@
-// Painting from the keyboard, screen readers, Undo and Redo, the painting kept
-// between runs, and the buttons from the keyboard.
+// Painting from the keyboard, screen readers, Undo and Redo, and the painting
+// kept between runs.
 #include <QAccessible>
 #include <QAction>
 #include <QMenu>
@@ -198,42 +198,6 @@ class PaintingTest : public QObject {
     next.w.MenuNewCube->trigger();  // forgets it
     FormFixture third(true, {}, path);
     QVERIFY(third.Uncoloured());
-  }
-
-  void ButtonsAnswerTheKeyboard() {
-    FormFixture f;
-    QVERIFY(f.Activate());
-    f.w.MenuStep->trigger();
-    f.Paint(kScramble);
-    f.w.SubmitButton->setFocus();
-    QStringList seen;
-    // "Go !" by Space on the focused button.
-    f.When([&] { return f.w.NextButton->text() == QStringLiteral("Go !"); },
-           [&] {
-             QCOMPARE(QApplication::focusWidget(), f.w.NextButton);
-             QTest::keyClick(f.w.NextButton, Qt::Key_Space);
-           });
-    // At a step wait Space on the focused Pause pauses; Alt+B steps back,
-    // Alt+U resumes.
-    f.When([&] { return f.w.NextButton->isVisible() && f.w.Play.PlayPos == 1; },
-           [&] {
-             f.w.PauseButton->setFocus();
-             QTest::keyClick(f.w.PauseButton, Qt::Key_Space);
-             seen << f.w.PauseButton->text();
-           });
-    f.When([&] { return f.w.BackButton->isVisible(); },
-           [&] {
-             // A button pressed by its access key clicks a moment later.
-             QTest::keySequence(&f.w, QKeySequence("Alt+B"));
-             QTRY_COMPARE(f.w.ProgressLabel->text(), QStringLiteral("0 of 96"));
-             QTest::keySequence(&f.w, QKeySequence("Alt+U"));
-             QTRY_COMPARE(f.w.PauseButton->text(), QStringLiteral("Pause"));
-             seen << QStringLiteral("back and resumed");
-             f.w.MenuP[0]->trigger();  // timed pauses from here on
-           });
-    QTest::keyClick(f.w.SubmitButton, Qt::Key_Return);
-    QCOMPARE(seen, (QStringList{"Resume", "back and resumed"}));
-    QVERIFY(f.SolvedAndDone());
   }
 };
 
