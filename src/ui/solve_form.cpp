@@ -442,19 +442,17 @@ bool SolveForm::PC_KeyPress(int key, Qt::KeyboardModifiers modifiers) {
   if (phase_ != Phase::Painting || (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
     return false;
   }
+  static constexpr std::array<std::pair<int, CursorMove>, 4> kArrows{{{Qt::Key_Left, CursorMove::Left},
+                                                                      {Qt::Key_Right, CursorMove::Right},
+                                                                      {Qt::Key_Up, CursorMove::Up},
+                                                                      {Qt::Key_Down, CursorMove::Down}}};
+  for (const auto& [arrow, move] : kArrows) {
+    if (key == arrow) {
+      MoveStickerCursor(move);
+      return true;
+    }
+  }
   switch (key) {
-    case Qt::Key_Left:
-      MoveStickerCursor(CursorMove::Left);
-      return true;
-    case Qt::Key_Right:
-      MoveStickerCursor(CursorMove::Right);
-      return true;
-    case Qt::Key_Up:
-      MoveStickerCursor(CursorMove::Up);
-      return true;
-    case Qt::Key_Down:
-      MoveStickerCursor(CursorMove::Down);
-      return true;
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
