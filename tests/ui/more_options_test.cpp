@@ -11,9 +11,7 @@
 
 using namespace rotalo;
 using namespace rotalo::ui;
-using rotalo::ui::testing::FormFixture;
-using rotalo::ui::testing::kScramble;
-using rotalo::ui::testing::kSolvedText;
+using namespace rotalo::ui::testing;
 
 static void SetOnce(std::promise<void>& promise) {
   try {

@@ -14,9 +14,7 @@
 
 using namespace rotalo;
 using namespace rotalo::ui;
-using rotalo::ui::testing::FormFixture;
-using rotalo::ui::testing::kScramble;
-using rotalo::ui::testing::kSolvedText;
+using namespace rotalo::ui::testing;
 
 class PaintingTest : public QObject {
   Q_OBJECT

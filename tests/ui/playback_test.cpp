@@ -11,9 +11,7 @@
 
 using namespace rotalo;
 using namespace rotalo::ui;
-using rotalo::ui::testing::FormFixture;
-using rotalo::ui::testing::kScramble;
-using rotalo::ui::testing::kSolvedText;
+using namespace rotalo::ui::testing;
 
 const QString kTop = QStringLiteral("The top layer is now complete.");
 const QString kMiddle = QStringLiteral("The middle layer is now complete.");
@@ -85,30 +83,29 @@ class PlaybackTest : public QObject {
     QCOMPARE(f.vars.RecordMoves, Int16{1});
     // The patterns go on and come off the solved cube.
     const auto face = [&](int facelet) { return int{f.Cube()[facelet]}; };
-    const auto pattern = [&](std::size_t i) { return f.w.MenuPat[i]; };
     progress.clear();
-    pattern(1)->trigger();  // Checks
+    f.w.MenuPat[1]->trigger();  // Checks
     QCOMPARE(progress, (QStringList{"0 of 6", "1 of 6", "2 of 6", "3 of 6", "4 of 6", "5 of 6", "6 of 6"}));
-    for (std::size_t i = 1; i <= 5; ++i) QCOMPARE(pattern(i)->isEnabled(), i == 1);
-    QVERIFY(pattern(1)->isChecked());
+    for (std::size_t i = 1; i <= 5; ++i) QCOMPARE(f.w.MenuPat[i]->isEnabled(), i == 1);
+    QVERIFY(f.w.MenuPat[1]->isChecked());
     QCOMPARE(f.w.Instruct->text(), QStringLiteral("Use the Patterns menu again to remove the pattern."));
     for (int i = 0; i < 48; ++i) QCOMPARE(face(i + 1), i % 2 == 0 ? i / 8 + 1 : int{OppositeFace(i / 8 + 1)});
-    pattern(1)->trigger();
-    QVERIFY(IsSolved(f.Cube()) && !pattern(1)->isChecked());
+    f.w.MenuPat[1]->trigger();
+    QVERIFY(IsSolved(f.Cube()) && !f.w.MenuPat[1]->isChecked());
     QCOMPARE(progress.back(), QStringLiteral("6 of 6"));
     QCOMPARE(f.w.Instruct->text(), QStringLiteral("Use the Patterns menu to apply patterns to your cube."));
-    pattern(2)->trigger();  // Centres
+    f.w.MenuPat[2]->trigger();  // Centres
     const std::array<int, 7> others{0, 5, 1, 4, 6, 2, 3};
     for (int i = 0; i < 48; ++i) QCOMPARE(face(i + 1), others[std::size_t(i / 8 + 1)]);
     for (int fc = 1; fc <= 6; ++fc) QCOMPARE(face(48 + fc), fc);
-    pattern(2)->trigger();
+    f.w.MenuPat[2]->trigger();
     for (std::size_t i = 3; i <= 5; ++i) {  // the others put on and taken off again
-      pattern(i)->trigger();
+      f.w.MenuPat[i]->trigger();
       QVERIFY(!IsSolved(f.Cube()));
-      pattern(i)->trigger();
+      f.w.MenuPat[i]->trigger();
       QVERIFY(IsSolved(f.Cube()));
     }
-    for (std::size_t i = 1; i <= 5; ++i) QVERIFY(pattern(i)->isEnabled() && !pattern(i)->isChecked());
+    for (std::size_t i = 1; i <= 5; ++i) QVERIFY(f.w.MenuPat[i]->isEnabled() && !f.w.MenuPat[i]->isChecked());
     QVERIFY(f.w.ExitButton->isVisible() && !f.w.PauseButton->isVisible());
   }
 
