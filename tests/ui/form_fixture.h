@@ -101,13 +101,6 @@ struct FormFixture : ScriptedServices {
          });
   }
 
-  // Notes every new text of the progress label while the program waits.
-  void TrackProgress(QStringList& seen) {
-    onWait = [this, &seen] {
-      if (seen.isEmpty() || seen.back() != w.ProgressLabel->text()) seen << w.ProgressLabel->text();
-    };
-  }
-
  private:
   int firingsAtPause_ = 0;
 };

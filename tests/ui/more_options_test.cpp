@@ -2,8 +2,8 @@
 #include <QAction>
 #include <QClipboard>
 #include <QMenu>
+#include <QSemaphore>
 #include <QtTest>
-#include <future>
 
 #include "fewest/fewest.h"
 #include "form_fixture.h"
@@ -12,13 +12,6 @@
 using namespace rotalo;
 using namespace rotalo::ui;
 using namespace rotalo::ui::testing;
-
-static void SetOnce(std::promise<void>& promise) {
-  try {
-    promise.set_value();
-  } catch (const std::future_error&) {
-  }
-}
 
 class MoreOptionsTest : public QObject {
   Q_OBJECT
@@ -32,18 +25,17 @@ class MoreOptionsTest : public QObject {
   void FewestMovesPlaysAShortSolution() {
     QFETCH(QString, tokens);
     // The first solve finds the tables still being built, and waits.
-    std::promise<void> built;
-    std::shared_future<void> release = built.get_future().share();
-    FormFixture f(true, [release] {
+    QSemaphore built;
+    FormFixture f(true, [&built] {
       EnsureFewestTables();
-      release.wait();
+      built.acquire();
     });
-    const auto releaseAtLast = qScopeGuard([&] { SetOnce(built); });
+    const auto releaseAtLast = qScopeGuard([&] { built.release(); });
     const bool tablesStillBuilding = !tokens.isEmpty();
     if (tablesStillBuilding) {
-      f.When([&] { return f.w.Instruct->text() == QStringLiteral("Working..."); }, [&] { SetOnce(built); });
+      f.When([&] { return f.w.Instruct->text() == QStringLiteral("Working..."); }, [&] { built.release(); });
     } else {
-      SetOnce(built);
+      built.release();
       QTRY_VERIFY(f.w.FewestTablesReady());
     }
     f.w.MenuFewest->trigger();
@@ -73,10 +65,9 @@ class MoreOptionsTest : public QObject {
   }
 
   void ClosingWhileTheTablesAreBuiltEndsAtOnce() {
-    std::promise<void> built;
-    std::shared_future<void> release = built.get_future().share();
-    FormFixture f(true, [release] { release.wait(); });
-    const auto releaseAtLast = qScopeGuard([&] { SetOnce(built); });
+    QSemaphore built;
+    FormFixture f(true, [&built] { built.acquire(); });
+    const auto releaseAtLast = qScopeGuard([&] { built.release(); });
     f.w.MenuFewest->trigger();
     f.Paint(kScramble);
     f.When([&] { return f.w.Instruct->text() == QStringLiteral("Working..."); }, [&] { f.w.close(); });
