@@ -12,6 +12,10 @@ namespace {
 const QString kColoursKey = QStringLiteral("colours/chosen");
 const QString kPaintingKey = QStringLiteral("painting/stickers");
 const QString kPaintingColoursKey = QStringLiteral("painting/colours");
+const QString kFramesKey = QStringLiteral("animation/frames");
+const QString kPauseKey = QStringLiteral("animation/pause");
+const QString kRotateButtonKey = QStringLiteral("options/rotateButton");
+const QString kFewestMovesKey = QStringLiteral("options/fewestMoves");
 
 QString NameOf(const std::string& name) {
   return QString::fromStdString(name);
@@ -99,6 +103,29 @@ void KeepPainting(QSettings& settings, const Vars& vars, const Buffer& painting)
 void ForgetPainting(QSettings& settings) {
   settings.remove(kPaintingKey);
   settings.remove(kPaintingColoursKey);
+}
+
+MenuChoices KeptChoices(QSettings& settings) {
+  MenuChoices choices;
+  bool ok = false;
+  const int frames = settings.value(kFramesKey).toInt(&ok);
+  if (ok && frames >= 2 && frames <= 10 && frames % 2 == 0) {
+    choices.frames = frames;
+  }
+  const int pause = settings.value(kPauseKey).toInt(&ok);
+  if (ok && pause >= 0 && pause <= 6) {
+    choices.pause = pause;
+  }
+  choices.rotateButton = settings.value(kRotateButtonKey).toString() == QLatin1String("true");
+  choices.fewestMoves = settings.value(kFewestMovesKey).toString() == QLatin1String("true");
+  return choices;
+}
+
+void KeepChoices(QSettings& settings, const MenuChoices& choices) {
+  settings.setValue(kFramesKey, choices.frames);
+  settings.setValue(kPauseKey, choices.pause);
+  settings.setValue(kRotateButtonKey, choices.rotateButton);
+  settings.setValue(kFewestMovesKey, choices.fewestMoves);
 }
 
 }  // namespace rotalo::ui

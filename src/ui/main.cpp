@@ -1,5 +1,6 @@
 // Rotalo: paint your own scrambled cube, and watch it solved.
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include "ui/app.h"
 #include "ui/fonts.h"
@@ -14,6 +15,16 @@ int main(int argc, char* argv[]) {
   // The program ends through its own Quit and Exit and the windows' close
   // boxes, not when one window closes to open the next.
   QApplication::setQuitOnLastWindowClosed(false);
+
+  // --help and --version; Qt's own options (-platform, -style...) were taken
+  // by the application already.
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      QCoreApplication::translate("main", "Paint your own scrambled cube, and watch it solved move by move."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  parser.process(application);
+
   rotalo::ui::InstallFontSubstitutes();
 
   rotalo::ui::QtServices services;

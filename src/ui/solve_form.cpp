@@ -342,6 +342,7 @@ void SolveForm::Form_Load() {
     vars_.FaceColourValue[k] = vars_.ChosenColourValue[k];
   }
   FillCornerTable(vars_);
+  ApplyKeptChoices();
   // An unfinished painting of the last run comes back.
   if (const std::optional<Buffer> kept = KeptPainting(services_.Settings(), vars_)) {
     vars_.current() = *kept;

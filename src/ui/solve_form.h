@@ -219,6 +219,9 @@ class SolveForm : public QMainWindow {
   // One undoable step of painting: what `change` does to the cube.
   void ChangePainting(const QString& what, const std::function<void()>& change);
   void SetPainting(const Buffer& cube);
+  // The Animation and Options choices that last between runs.
+  void KeepMenuChoices();
+  void ApplyKeptChoices();
   void KeepPainting();
   void PaintAtCursor(int colourCode);
   void RotateWholeCube(int axis, int direction);

@@ -14,6 +14,7 @@
 #include "model/moves.h"
 #include "model/notation.h"
 #include "render/turn_animation.h"
+#include "ui/kept_state.h"
 #include "ui/picture_box.h"
 #include "ui/solve_form.h"
 
@@ -67,6 +68,7 @@ void SolveForm::MenuR_Click(int frames) {
   for (std::size_t k = 0; k < MenuR.size(); ++k) {
     MenuR[k]->setChecked(2 * static_cast<int>(k + 1) == frames);
   }
+  KeepMenuChoices();
 }
 
 void SolveForm::MenuP_Click(int index) {
@@ -77,6 +79,7 @@ void SolveForm::MenuP_Click(int index) {
   for (std::size_t k = 0; k < MenuP.size(); ++k) {
     MenuP[k]->setChecked(static_cast<int>(k) == index);
   }
+  KeepMenuChoices();
 }
 
 void SolveForm::MenuStep_Click() {
@@ -88,6 +91,30 @@ void SolveForm::MenuStep_Click() {
     entry->setChecked(false);
   }
   MenuStep->setChecked(true);
+  KeepMenuChoices();
+}
+
+void SolveForm::KeepMenuChoices() {
+  MenuChoices choices;
+  choices.frames = Draw.FramesPerTurn;
+  choices.pause = StepByStep ? 6 : 3;
+  for (std::size_t k = 0; k < MenuP.size(); ++k) {
+    choices.pause = MenuP[k]->isChecked() ? static_cast<int>(k) : choices.pause;
+  }
+  choices.rotateButton = MenuRotate->isChecked();
+  choices.fewestMoves = MenuFewest->isChecked();
+  KeepChoices(services_.Settings(), choices);
+}
+
+void SolveForm::ApplyKeptChoices() {
+  const MenuChoices kept = KeptChoices(services_.Settings());
+  MenuR_Click(kept.frames);
+  kept.pause == 6 ? MenuStep_Click() : MenuP_Click(kept.pause);
+  if (kept.rotateButton != MenuRotate->isChecked()) {
+    MenuRotate_Click();
+  }
+  MenuFewest->setChecked(kept.fewestMoves);
+  KeepMenuChoices();
 }
 
 std::string SolveForm::CubeAsText() const {
@@ -106,6 +133,7 @@ std::string SolveForm::CubeAsText() const {
 
 void SolveForm::MenuFewest_Click() {
   MenuFewest->setChecked(!MenuFewest->isChecked());
+  KeepMenuChoices();
 }
 
 void SolveForm::MenuNotation_Click() {
@@ -176,6 +204,7 @@ void SolveForm::MenuRotate_Click() {
   const bool on = RotateButton->isHidden();
   RotateButton->setVisible(on);
   MenuRotate->setChecked(on);
+  KeepMenuChoices();
 }
 
 void SolveForm::RotateButton_Click() {
