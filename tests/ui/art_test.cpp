@@ -24,9 +24,8 @@ TEST(Artwork, TitleLettersRunLeftToRightInTheCubeColoursOnGrey) {
     ASSERT_EQ(title.size(), (QSizeF(298, 105) * ratio).toSize());
     const int w = title.width();
     const int h = title.height();
-    for (const QPoint corner : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)}) {
+    for (const QPoint corner : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
       EXPECT_EQ(title.pixel(corner), kWindowGrey) << ratio;
-    }
     double previous = -1;
     for (const std::size_t index : {5, 0, 1, 2, 4, 3}) {
       const QRgb want = PaletteRgb(index);
@@ -49,9 +48,8 @@ TEST(Artwork, TitleLettersRunLeftToRightInTheCubeColoursOnGrey) {
 
 // Whether every pixel of `area` is `colour`.
 static bool Solid(const QImage& image, QRect area, QRgb colour) {
-  for (int i = 0; i < area.width() * area.height(); ++i) {
+  for (int i = 0; i < area.width() * area.height(); ++i)
     if (image.pixel(area.topLeft() + QPoint(i % area.width(), i / area.width())) != colour) return false;
-  }
   return true;
 }
 
@@ -82,9 +80,8 @@ TEST(Artwork, SolvedCubeShowsSolidFacesInTheirColoursOnGreyAtEveryRatio) {
     // where the sky has its clouds.
     const int corner = cube.width() / 6;
     const int far = cube.width() - corner;
-    for (const QPoint origin : {QPoint(0, 0), QPoint(far, far), QPoint(0, far)}) {
+    for (const QPoint origin : {QPoint(0, 0), QPoint(far, far), QPoint(0, far)})
       EXPECT_TRUE(Solid(cube, QRect(origin, QSize(corner, corner)), kWindowGrey)) << "ratio " << ratio;
-    }
     // The black outline runs down the front edge, between the two side faces.
     EXPECT_EQ(cube.pixel(cube.width() / 2, static_cast<int>(160 * scale)), qRgb(0, 0, 0));
   }
