@@ -153,7 +153,8 @@ class PaintingTest : public QObject {
     QCOMPARE(f.Cube(), painted);
   }
 
-  void ThePaintingIsKeptForTheNextRunUnlessTheFileIsDamaged_data() {
+  // The painting and the menu choices.
+  void WhatWasDoneIsKeptForTheNextRunUnlessTheFileIsDamaged_data() {
     QTest::addColumn<QByteArray>("file");  // the settings file as the next run finds it; empty: as kept
     QTest::addColumn<bool>("kept");
     QTest::newRow("as kept") << QByteArray() << true;
@@ -165,8 +166,9 @@ class PaintingTest : public QObject {
     QTest::newRow("digits missing") << kept("1234") << false;
     QTest::newRow("a digit too large") << kept(QByteArray(53, '1') + "9") << false;
     QTest::newRow("five colours") << kept(QByteArray(54, '1'), "Orange, Yellow, Green, White, Blue") << false;
+    QTest::newRow("choices out of range") << QByteArray("[animation]\nframes=7\npause=9\n") << false;
   }
-  void ThePaintingIsKeptForTheNextRunUnlessTheFileIsDamaged() {
+  void WhatWasDoneIsKeptForTheNextRunUnlessTheFileIsDamaged() {
     QFETCH(QByteArray, file);
     QFETCH(bool, kept);
     QTemporaryDir dir;
@@ -178,14 +180,23 @@ class PaintingTest : public QObject {
       first.w.Shape1[5]->click();
       first.Click(130, 130);
       painting = first.Cube();
+      for (QAction* choice : {first.w.MenuR[4], first.w.MenuStep, first.w.MenuRotate, first.w.MenuFewest})
+        choice->trigger();
     }
     if (!file.isEmpty()) {
       QFile f(path);
       QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
       f.write(file);
     }
-    FormFixture next(true, {}, path);
+    FormFixture next(false, {}, path);
     QCOMPARE(next.Cube(), kept ? painting : Buffer{});
+    // 10 frames, Step by Step, the Rotate button and Fewest Moves; or as at a first run.
+    QCOMPARE(next.w.Draw.FramesPerTurn, kept ? 10 : 6);
+    QVERIFY(next.w.MenuR[4]->isChecked() == kept && next.w.MenuR[2]->isChecked() != kept);
+    QVERIFY(next.w.StepByStep == kept && next.w.MenuP[3]->isChecked() != kept);
+    QCOMPARE(next.w.PauseMillis, kept ? 1 : 3000);
+    QVERIFY(next.w.RotateButton->isVisible() == kept && next.w.MenuRotate->isChecked() == kept);
+    QCOMPARE(next.w.MenuFewest->isChecked(), kept);
     if (!kept) return;
     // Painted in other colours now: a colour not chosen comes back uncoloured.
     {
