@@ -86,11 +86,12 @@ bool ColoursForm::Form_Load() {
   services_.ProcessEventsOnce();
   Command1->setFocus();
 
-  if (services_.PixelColour(this, 0, 0) != kLightYellow) {
+  // Fewer than 24 bits a pixel cannot show the colours of the cube exactly.
+  if (services_.ScreenDepth(this) < 24) {
     const int answer = services_.MsgBox(this,
                                         tr("Warning: You appear to be running in low colour mode.") + kCrLf + kCrLf +
-                                            tr("You should increase the number of colours displayed via:") + kCrLf +
-                                            tr("Start ---> Settings ---> Control Panel ---> Display ---> Settings") +
+                                            tr("You should increase the number of colours displayed in the display "
+                                               "settings of your desktop.") +
                                             kCrLf + kCrLf + tr("Proceed with Rotalo anyway?"),
                                         kYesNoExclamationDefaultNo);
     if (answer == kAnswerNo) {

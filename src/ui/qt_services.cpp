@@ -1,17 +1,16 @@
 #include "ui/qt_services.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QEventLoop>
 #include <QGuiApplication>
-#include <QImage>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPixmap>
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
 #include <QWidget>
-#include <QWindow>
 #include <chrono>
 #include <cmath>
 
@@ -161,51 +160,38 @@ int QtServices::ScreenHeightTwips() const {
   return Screen() ? Screen()->size().height() * TwipsPerPixelY() : 0;
 }
 
+int QtServices::ScreenDepth(QWidget* window) const {
+  QScreen* screen = window != nullptr && window->screen() != nullptr ? window->screen() : Screen();
+  return screen != nullptr ? screen->depth() : 24;
+}
+
 namespace {
 
-// Sleeps until the window is on screen, for a second at the most.
-void WaitUntilExposed(QWindow* window) {
-  if (window == nullptr || window->isExposed()) {
-    return;
-  }
-  QEventLoop loop;
-  struct Watcher final : QObject {
-    Watcher(QWindow* w, QEventLoop& l) : window(w), loop(l) {}
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-      if (event->type() == QEvent::Expose && window->isExposed()) {
-        loop.quit();
-      }
-      return false;
-    }
-    QWindow* window;
-    QEventLoop& loop;
-  } watcher(window, loop);
-  window->installEventFilter(&watcher);
-  QTimer::singleShot(1000, &loop, &QEventLoop::quit);
-  loop.exec(QEventLoop::ExcludeUserInputEvents);
-  window->removeEventFilter(&watcher);
-}
+const QString kScreenSaverService = QStringLiteral("org.freedesktop.ScreenSaver");
+const QString kScreenSaverPath = QStringLiteral("/org/freedesktop/ScreenSaver");
 
 }  // namespace
 
-Colour QtServices::PixelColour(QWidget* window, int x, int y) {
-  // The screen as displayed, where the platform lets a program read it;
-  // otherwise the window as drawn. The window must be on the screen and
-  // painted first.
-  WaitUntilExposed(window->windowHandle());
-  window->repaint();
-  QImage image;
-  if (QScreen* screen = window->screen(); screen && window->windowHandle()) {
-    image = screen->grabWindow(window->winId(), x, y, 1, 1).toImage();
+void QtServices::KeepScreenAwake(bool on) {
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  if (!bus.isConnected() || on == (screenSaverCookie_ != 0)) {
+    return;
   }
-  if (image.isNull() || image.width() < 1) {
-    image = window->grab(QRect(x, y, 1, 1)).toImage();
+  if (on) {
+    QDBusMessage inhibit =
+        QDBusMessage::createMethodCall(kScreenSaverService, kScreenSaverPath, kScreenSaverService, "Inhibit");
+    inhibit << kAppTitle << QStringLiteral("Playing a solution");
+    const QDBusMessage reply = bus.call(inhibit, QDBus::Block, 1000);
+    if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
+      screenSaverCookie_ = reply.arguments().front().toUInt();
+    }
+  } else {
+    QDBusMessage release =
+        QDBusMessage::createMethodCall(kScreenSaverService, kScreenSaverPath, kScreenSaverService, "UnInhibit");
+    release << screenSaverCookie_;
+    bus.send(release);
+    screenSaverCookie_ = 0;
   }
-  if (image.isNull() || image.width() < 1) {
-    return 0;
-  }
-  const QRgb rgb = image.pixel(0, 0);
-  return static_cast<Colour>(qRed(rgb)) | static_cast<Colour>(qGreen(rgb)) << 8 | static_cast<Colour>(qBlue(rgb)) << 16;
 }
 
 QSettings& QtServices::Settings() {
@@ -220,6 +206,7 @@ void QtServices::EndProgram() {
     return;
   }
   ending_ = true;
+  KeepScreenAwake(false);
   if (settings_) {
     settings_->sync();
   }

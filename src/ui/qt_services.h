@@ -27,7 +27,8 @@ class QtServices final : public Services {
   int ScreenHeightTwips() const override;
   int TwipsPerPixelX() const override;
   int TwipsPerPixelY() const override;
-  Colour PixelColour(QWidget* window, int x, int y) override;
+  int ScreenDepth(QWidget* window) const override;
+  void KeepScreenAwake(bool on) override;
   QSettings& Settings() override;
   void EndProgram() override;
   bool Ending() const override { return ending_; }
@@ -39,6 +40,7 @@ class QtServices final : public Services {
  private:
   bool ending_ = false;
   std::unique_ptr<QSettings> settings_;  // made when first asked for
+  uint screenSaverCookie_ = 0;           // while the screen is kept awake
   int frameMillis_ = kDefaultFrameMillis;
   std::mt19937 random_;
   std::uniform_real_distribution<float> uniform_{0.0F, 1.0F};

@@ -1,6 +1,7 @@
 // What the windows ask of the desktop toolkit, behind one interface: message
 // and input boxes, the one-shot timer, waiting for events, the beep, random
-// numbers, the screen's measurements, reading back a pixel, the version and
+// numbers, the screen's measurements and colour depth, keeping the screen
+// awake, what is kept between runs, the version and
 // ending the program. QtServices is the real one; the tests script their own.
 #pragma once
 
@@ -79,8 +80,11 @@ class Services {
   virtual int ScreenHeightTwips() const = 0;
   virtual int TwipsPerPixelX() const = 0;
   virtual int TwipsPerPixelY() const = 0;
-  // The colour of a client pixel of `window` as the screen shows it.
-  virtual Colour PixelColour(QWidget* window, int x, int y) = 0;
+  // Bits per pixel of the screen that `window` is on.
+  virtual int ScreenDepth(QWidget* window) const = 0;
+  // While on, the desktop's screen saver and power saving leave the screen
+  // alone; nothing happens on a desktop that does not offer it.
+  virtual void KeepScreenAwake(bool on) = 0;
 
   // What the program keeps between runs.
   virtual QSettings& Settings() = 0;

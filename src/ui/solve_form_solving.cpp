@@ -341,10 +341,13 @@ void SolveForm::PlaySolution() {
   const int moves = Play.MovesInAll();
   SetPhase(Phase::Playback);
 
+  // The screen stays awake while the solution plays, however it ends.
+  struct Awake {
+    Services& services;
+    explicit Awake(Services& s) : services(s) { services.KeepScreenAwake(true); }
+    ~Awake() { services.KeepScreenAwake(false); }
+  } awake(services_);
   ShowInstruction(tr("Your cube has now been solved in %1 moves.").arg(moves) + kBreak + kBreak +
-                  tr("It is recommended that you disable your Screen Saver.  Do this via Start --> Settings --> "
-                     "Control Panel --> Display --> Screen Saver") +
-                  kBreak + kBreak +
                   tr("You can change how fast the cube turns, and the delay between moves using the Animation menu "
                      "at any time."));
   SetNextCaption(tr("Go !"));

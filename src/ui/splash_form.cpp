@@ -73,8 +73,7 @@ bool SplashForm::Form_Load() {
   if (screenPixels < 800) {
     services_.MsgBox(nullptr,
                      tr("You must have a screen size of at least 800 x 600 to run Rotalo") + kCrLf + kCrLf +
-                         tr("To change your screen size, go to:") + kCrLf +
-                         tr("Start ---> Settings ---> Control Panel ---> Display ---> Settings"),
+                         tr("To change your screen size, use the display settings of your desktop."),
                      kExclamation);
     services_.EndProgram();
     return false;

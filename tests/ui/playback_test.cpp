@@ -68,8 +68,10 @@ class PlaybackTest : public QObject {
     f.PressNext(&announced);
     f.onMessage = [&] { shown << f.w.Instruct->text(); };
     f.w.SubmitButton->click();
-    QVERIFY(announced.front().startsWith(
-        QString("Your cube has now been solved in %1 moves.\n\nIt is recommended").arg(moves)));
+    QCOMPARE(announced.front(), QString("Your cube has now been solved in %1 moves.\n\nYou can change how fast the "
+                                        "cube turns, and the delay between moves using the Animation menu at any time.")
+                                    .arg(moves));
+    QCOMPARE(f.screenAwake, (QList<bool>{true, false}));  // kept awake from the announcement to the end
     QStringList counts{"Progress"};
     for (int n = 0; n <= moves; ++n) counts << QString("%1 of %2").arg(n).arg(moves);
     QCOMPARE(progress, counts);
@@ -296,6 +298,7 @@ class PlaybackTest : public QObject {
     }
     if (phase == 7) end();
     QVERIFY(!f.stuck && f.AllStepsRun());
+    QVERIFY(f.screenAwake.isEmpty() || !f.screenAwake.back());  // the screen is let go of, however it ended
     QCOMPARE(f.messages.size(), qsizetype{messages});
     const bool celebrated = phase >= 4 && phase != 5;
     QCOMPARE(f.beeps, celebrated ? 1 : 0);

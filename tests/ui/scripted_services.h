@@ -38,7 +38,8 @@ class ScriptedServices : public Services {
   int screenWidthPixels = 1024;
   int screenHeightPixels = 768;
   int twipsPerPixel = 15;
-  Colour pixel = 0x00C0FFFF;
+  int depth = 24;           // bits per pixel of the screen
+  QList<bool> screenAwake;  // every change of keeping the screen awake
 
   // Runs `what` at the first wait where `when` holds, before the timer fires.
   void When(std::function<bool()> when, std::function<void()> what) {
@@ -107,7 +108,8 @@ class ScriptedServices : public Services {
   int ScreenHeightTwips() const override { return screenHeightPixels * twipsPerPixel; }
   int TwipsPerPixelX() const override { return twipsPerPixel; }
   int TwipsPerPixelY() const override { return twipsPerPixel; }
-  Colour PixelColour(QWidget*, int, int) override { return pixel; }
+  int ScreenDepth(QWidget*) const override { return depth; }
+  void KeepScreenAwake(bool on) override { screenAwake << on; }
   // A settings file of the test's own: `settingsFile` when given, else a new one.
   QString settingsFile;
   QSettings& Settings() override {

@@ -48,8 +48,7 @@ class StartWindowsTest : public QObject {
       QCOMPARE(services.styles[0], int{kExclamation});
       QCOMPARE(services.messages[0],
                QStringLiteral("You must have a screen size of at least 800 x 600 to run Rotalo\n\n"
-                              "To change your screen size, go to:\n"
-                              "Start ---> Settings ---> Control Panel ---> Display ---> Settings"));
+                              "To change your screen size, use the display settings of your desktop."));
       return;
     }
     // The same pixels at any twips per pixel, centred; the fonts follow the
@@ -69,17 +68,18 @@ class StartWindowsTest : public QObject {
   }
 
   void LowColourDisplayIsWarnedAboutAndNextNeedsExactlySix_data() {
-    QTest::addColumn<uint>("yellow");  // the light yellow as the screen shows it
-    QTest::addColumn<int>("answer");   // to the warning
-    QTest::newRow("exact colours") << 0x00C0FFFFU << 0;
-    QTest::newRow("low colour, Yes goes on") << 0x00C0FFF8U << int{kAnswerYes};
-    QTest::newRow("low colour, No ends") << 0x00C0FFF8U << int{kAnswerNo};
+    QTest::addColumn<int>("depth");   // bits per pixel of the screen
+    QTest::addColumn<int>("answer");  // to the warning
+    QTest::newRow("true colour") << 24 << 0;
+    QTest::newRow("true colour with alpha") << 32 << 0;
+    QTest::newRow("16 bits, Yes goes on") << 16 << int{kAnswerYes};
+    QTest::newRow("8 bits, No ends") << 8 << int{kAnswerNo};
   }
   void LowColourDisplayIsWarnedAboutAndNextNeedsExactlySix() {
-    QFETCH(uint, yellow);
+    QFETCH(int, depth);
     QFETCH(int, answer);
     ScriptedServices services;
-    services.pixel = yellow;
+    services.depth = depth;
     services.msgBoxAnswers.push_back(answer);
     Vars vars;
     ColoursForm form(services, vars);
@@ -90,8 +90,9 @@ class StartWindowsTest : public QObject {
     QCOMPARE(services.messages.size(), qsizetype{answer ? 1 : 0});
     if (answer) {
       QCOMPARE(services.styles[0], int{kYesNoExclamationDefaultNo});
-      QVERIFY(services.messages[0].startsWith("Warning: You appear to be running in low colour mode.\n\n"));
-      QVERIFY(services.messages[0].endsWith("\n\nProceed with Rotalo anyway?"));
+      QCOMPARE(services.messages[0], QStringLiteral("Warning: You appear to be running in low colour mode.\n\nYou "
+                                                    "should increase the number of colours displayed in the display "
+                                                    "settings of your desktop.\n\nProceed with Rotalo anyway?"));
     }
     if (!goesOn) return;
     QVERIFY(form.Command1->isEnabled());
