@@ -116,9 +116,6 @@ Int16 ColourCodeOf(const Vars& vars, int v) {
   return static_cast<Int16>(v);
 }
 
-namespace {
-
-// Puts the colour codes back after a rejection.
 void RestoreColourCodes(Vars& vars) {
   Buffer& cube = vars.current();
   for (int i = 1; i <= kFacelets; ++i) {
@@ -129,8 +126,6 @@ void RestoreColourCodes(Vars& vars) {
     vars.FaceColourValue[c] = vars.ChosenColourValue[c];
   }
 }
-
-}  // namespace
 
 EntryVerdict SubmitEntry(Vars& vars) {
   CopyBuffer(vars, vars.CurBuffer, 0);

@@ -32,6 +32,10 @@ struct EntryVerdict {
 // sticker (0, light grey, which is no chosen colour) or a value outside 0..6.
 Int16 ColourCodeOf(const Vars& vars, int v);
 
+// Turns the current buffer back into colour codes and the face colour tables
+// back into the chosen colours: after a rejection, or to paint again.
+void RestoreColourCodes(Vars& vars);
+
 // The message the program shows for a rejected painting ("" when accepted).
 std::string EntryMessage(const EntryVerdict& verdict);
 

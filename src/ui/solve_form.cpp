@@ -525,8 +525,8 @@ QString SolveForm::StickerName(int index) const {
   const int sticker = StickerAt(PlaceAt(index));
   const Int16 value = vars_.current()[static_cast<std::size_t>(sticker)];
   // While painting the value is a colour code; later the face whose centre
-  // colour it has.
-  const int code = phase_ == Phase::Painting ? value : ColourCodeOf(vars_, value);
+  // colour it has. Either way its colour code.
+  const int code = ColourCodeOf(vars_, value);
   const QString colour = code >= 1 && code <= 6
                              ? QString::fromStdString(vars_.ChosenColourName[static_cast<std::size_t>(code)])
                              : tr("not coloured");
@@ -596,17 +596,10 @@ void SolveForm::FinishStopping() {
 
 void SolveForm::ReturnToPainting(const Buffer& standing) {
   // The cube in the user's colours again, as painting keeps it.
-  Buffer codes = standing;
-  if (phase_ != Phase::Painting) {
-    for (int i = 1; i <= kFacelets; ++i) {
-      codes[static_cast<std::size_t>(i)] = ColourCodeOf(vars_, codes[static_cast<std::size_t>(i)]);
-    }
-  }
-  for (std::size_t c = 1; c <= 6; ++c) {
-    vars_.FaceColourName[c] = vars_.ChosenColourName[c];
-    vars_.FaceColourValue[c] = vars_.ChosenColourValue[c];
-  }
   vars_.CurBuffer = 0;
+  vars_.current() = standing;
+  RestoreColourCodes(vars_);
+  const Buffer codes = vars_.current();
   vars_.current() = paintedAtSolve_;
   vars_.MoveString.clear();
   vars_.RecordMoves = 1;
