@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cmath>
-#include <string_view>
 
 namespace rotalo {
 
@@ -169,27 +168,16 @@ StickerPlace MoveCursor(const StickerPlace& from, CursorMove move, int frontFace
   return from;
 }
 
-std::string PlaceName(const StickerPlace& place) {
-  static constexpr std::array<std::string_view, 3> kFrontRows{"top", "middle", "bottom"};
-  static constexpr std::array<std::string_view, 3> kTopRows{"front", "middle", "back"};
-  static constexpr std::array<std::string_view, 3> kColumns{"left", "centre", "right"};
-  std::string_view face;
-  std::string_view row;
-  std::string_view column;
-  const auto u = static_cast<std::size_t>(place.u);
-  const auto v = static_cast<std::size_t>(place.v);
+PlaceWords DescribePlace(const StickerPlace& place) {
   if (place.face == 1) {
     // Seen from the left front face: u runs from its edge to the back, v
     // from the right front face to the left.
-    face = "Top face";
-    row = kTopRows[u];
-    column = kColumns[2 - v];
-  } else {
-    face = place.face == 5 ? "Left front face" : "Right front face";
-    row = kFrontRows[v];
-    column = kColumns[place.face == 5 ? 2 - u : u];
+    return {PlaceWords::Face::Top, place.u, 2 - place.v};
   }
-  return std::string(face) + ", " + std::string(row) + " row, " + std::string(column);
+  if (place.face == 5) {
+    return {PlaceWords::Face::LeftFront, place.v, 2 - place.u};
+  }
+  return {PlaceWords::Face::RightFront, place.v, place.u};
 }
 
 }  // namespace rotalo

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <array>
-#include <string>
 
 #include "render/context.h"
 
@@ -66,9 +65,15 @@ std::array<DrawPointF, 4> PlaceOutline(const DrawContext& context, const Sticker
 enum class CursorMove { Left, Right, Up, Down };
 StickerPlace MoveCursor(const StickerPlace& from, CursorMove move, int frontFace = 4);
 
-// Where the place lies, in words: "Top face, back row, left". The top face
-// is described as seen from the left front face, whose top row borders its
-// front row.
-std::string PlaceName(const StickerPlace& place);
+// Where the place lies, for putting in words ("Top face, back row, left"):
+// the face as drawn, its row and its column. The top face is described as
+// seen from the left front face, whose top row borders its front row.
+struct PlaceWords {
+  enum class Face { Top, LeftFront, RightFront } face = Face::Top;
+  int row = 0;     // top face: 0 front, 1 middle, 2 back; front faces: 0 top, 1 middle, 2 bottom
+  int column = 0;  // 0 left, 1 centre, 2 right
+  friend bool operator==(const PlaceWords&, const PlaceWords&) = default;
+};
+PlaceWords DescribePlace(const StickerPlace& place);
 
 }  // namespace rotalo

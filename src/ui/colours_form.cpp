@@ -13,6 +13,7 @@
 #include "ui/form_layout.h"
 #include "ui/kept_state.h"
 #include "ui/keyboard.h"
+#include "ui/texts.h"
 
 namespace rotalo::ui {
 
@@ -43,7 +44,7 @@ ColoursForm::ColoursForm(Services& services, Vars& vars, QWidget* parent) : Star
   Command1 = new QPushButton(tr("&Next -->"), this);
   for (int i = 1; i <= 10; ++i) {
     const PaletteColour& colour = kPalette[static_cast<std::size_t>(i - 1)];
-    auto* box = new QCheckBox(QString::fromUtf8(colour.name.data(), static_cast<qsizetype>(colour.name.size())), this);
+    auto* box = new QCheckBox(Texts::Colour(colour.name), this);
     // The box shows its colour behind the caption, in a text colour that
     // reads on it.
     box->setStyleSheet(QStringLiteral("QCheckBox { background-color: %1; color: %2; padding-left: 2px; }")

@@ -11,7 +11,8 @@ FormScaler::FormScaler(const Services& services, int designWidth, int designHeig
     : tppX_(services.TwipsPerPixelX()),
       tppY_(services.TwipsPerPixelY()),
       pixelWidth_(pixelWidth),
-      pixelHeight_(pixelHeight) {
+      pixelHeight_(pixelHeight),
+      origin_(services.ScreenOrigin()) {
   outerWidth_ = pixelWidth * tppX_ + allowanceWidth;
   outerHeight_ = pixelHeight * tppY_ + allowanceHeight;
   // The new client area is the outer size less the same allowance.
@@ -22,7 +23,7 @@ FormScaler::FormScaler(const Services& services, int designWidth, int designHeig
 }
 
 QPoint FormScaler::PositionPixels() const {
-  return {left_ / tppX_, top_ / tppY_};
+  return origin_ + QPoint(left_ / tppX_, top_ / tppY_);
 }
 
 QRect FormScaler::Scaled(const TwipsRect& t) const {

@@ -24,12 +24,14 @@ class FormScaler {
 
   double FactorX() const { return factorX_; }
   double FactorY() const { return factorY_; }
-  // The window's outer size and its centred position, in twips.
+  // The window's outer size and its position centred on its screen, in
+  // twips from the screen's corner.
   int OuterWidthTwips() const { return outerWidth_; }
   int OuterHeightTwips() const { return outerHeight_; }
   int LeftTwips() const { return left_; }
   int TopTwips() const { return top_; }
   QSize ClientPixels() const { return {pixelWidth_, pixelHeight_}; }
+  // The position on the desktop, in pixels.
   QPoint PositionPixels() const;
 
   // A control's rectangle in pixels, scaled by the factors or as designed.
@@ -42,6 +44,7 @@ class FormScaler {
  private:
   int tppX_, tppY_;
   int pixelWidth_, pixelHeight_;
+  QPoint origin_;  // the screen's corner on the desktop
   int outerWidth_, outerHeight_;
   int left_, top_;
   double factorX_, factorY_;

@@ -1,9 +1,11 @@
 // Rotalo: paint your own scrambled cube, and watch it solved.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
 
 #include "ui/app.h"
 #include "ui/fonts.h"
+#include "ui/languages.h"
 #include "ui/qt_services.h"
 
 int main(int argc, char* argv[]) {
@@ -15,6 +17,8 @@ int main(int argc, char* argv[]) {
   // The program ends through its own Quit and Exit and the windows' close
   // boxes, not when one window closes to open the next.
   QApplication::setQuitOnLastWindowClosed(false);
+
+  rotalo::ui::InstallTranslations(QLocale::system().uiLanguages());
 
   // --help and --version; Qt's own options (-platform, -style...) were taken
   // by the application already.

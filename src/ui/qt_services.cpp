@@ -1,6 +1,7 @@
 #include "ui/qt_services.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QEventLoop>
@@ -17,7 +18,10 @@
 namespace rotalo::ui {
 
 QString VersionText() {
-  return QStringLiteral("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
+  return QCoreApplication::translate("rotalo::ui::Texts", "Version %1.%2.%3")
+      .arg(kVersionMajor)
+      .arg(kVersionMinor)
+      .arg(kVersionRevision);
 }
 
 QString WithQtLineBreaks(const QString& text) {
@@ -50,8 +54,10 @@ class QtTimer final : public OneShotTimer {
   QTimer timer_;
 };
 
+// The screen under the mouse pointer, where the user is looking.
 QScreen* Screen() {
-  return QGuiApplication::primaryScreen();
+  QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+  return screen != nullptr ? screen : QGuiApplication::primaryScreen();
 }
 
 int TwipsPerPixel(qreal dotsPerInch) {
@@ -158,6 +164,16 @@ int QtServices::ScreenWidthTwips() const {
 
 int QtServices::ScreenHeightTwips() const {
   return Screen() ? Screen()->size().height() * TwipsPerPixelY() : 0;
+}
+
+QPoint QtServices::ScreenOrigin() const {
+  return Screen() ? Screen()->geometry().topLeft() : QPoint();
+}
+
+void QtServices::About(QWidget* parent, const QString& title, const QString& text) {
+  if (!ending_) {
+    QMessageBox::about(parent, title, text);
+  }
 }
 
 int QtServices::ScreenDepth(QWidget* window) const {

@@ -28,6 +28,8 @@ class QtServices final : public Services {
   int TwipsPerPixelX() const override;
   int TwipsPerPixelY() const override;
   int ScreenDepth(QWidget* window) const override;
+  QPoint ScreenOrigin() const override;
+  void About(QWidget* parent, const QString& title, const QString& text) override;
   void KeepScreenAwake(bool on) override;
   QSettings& Settings() override;
   void EndProgram() override;

@@ -5,6 +5,7 @@
 // ending the program. QtServices is the real one; the tests script their own.
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -82,9 +83,16 @@ class Services {
   virtual int TwipsPerPixelY() const = 0;
   // Bits per pixel of the screen that `window` is on.
   virtual int ScreenDepth(QWidget* window) const = 0;
+  // The top left corner of the screen the windows open on (the one under the
+  // mouse pointer), in pixels of the virtual desktop; the screen sizes above
+  // are that screen's.
+  virtual QPoint ScreenOrigin() const = 0;
   // While on, the desktop's screen saver and power saving leave the screen
   // alone; nothing happens on a desktop that does not offer it.
   virtual void KeepScreenAwake(bool on) = 0;
+
+  // The About box: `text` is rich text.
+  virtual void About(QWidget* parent, const QString& title, const QString& text) = 0;
 
   // What the program keeps between runs.
   virtual QSettings& Settings() = 0;

@@ -20,11 +20,13 @@
 #include "ui/art/artwork.h"
 #include "ui/fonts.h"
 #include "ui/form_layout.h"
+#include "ui/help.h"
 #include "ui/kept_state.h"
 #include "ui/keyboard.h"
 #include "ui/picture_box.h"
 #include "ui/start_form.h"
 #include "ui/swatch.h"
+#include "ui/texts.h"
 
 namespace rotalo::ui {
 
@@ -271,6 +273,24 @@ void SolveForm::BuildMenus() {
   });
   MenuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   connect(undo_, &QUndoStack::indexChanged, this, [this] { UpdateCommands(); });
+
+  MenuHelp = menuBar()->addMenu(tr("&Help"));
+  MenuHandbook = MenuHelp->addAction(tr("Rotalo &Handbook"), this, [this] { MenuHandbook_Click(); });
+  MenuHandbook->setShortcut(QKeySequence::HelpContents);
+  MenuAbout = MenuHelp->addAction(tr("&About Rotalo"), this, [this] { MenuAbout_Click(); });
+}
+
+void SolveForm::MenuHandbook_Click() {
+  if (handbook_ == nullptr) {
+    handbook_ = new HandbookWindow(this);
+  }
+  handbook_->show();
+  handbook_->raise();
+  handbook_->activateWindow();
+}
+
+void SolveForm::MenuAbout_Click() {
+  services_.About(this, tr("About Rotalo"), AboutText());
 }
 
 void SolveForm::Form_Load() {
@@ -338,7 +358,7 @@ void SolveForm::Form_Load() {
     const auto k = static_cast<std::size_t>(i);
     Shape1[k]->SetFillColour(vars_.ChosenColourValue[k]);
     Shape1[k]->SetBorderWidth(i == 1 ? 4 : 1);
-    Shape1[k]->setAccessibleName(QString::fromStdString(vars_.ChosenColourName[k]));
+    Shape1[k]->setAccessibleName(Texts::Colour(vars_.ChosenColourName[k]));
     vars_.FaceColourValue[k] = vars_.ChosenColourValue[k];
   }
   FillCornerTable(vars_);
@@ -527,10 +547,9 @@ QString SolveForm::StickerName(int index) const {
   // While painting the value is a colour code; later the face whose centre
   // colour it has. Either way its colour code.
   const int code = ColourCodeOf(vars_, value);
-  const QString colour = code >= 1 && code <= 6
-                             ? QString::fromStdString(vars_.ChosenColourName[static_cast<std::size_t>(code)])
-                             : tr("not coloured");
-  return QString::fromStdString(PlaceName(PlaceAt(index))) + QStringLiteral(": ") + colour;
+  const QString colour = code >= 1 && code <= 6 ? Texts::Colour(vars_.ChosenColourName[static_cast<std::size_t>(code)])
+                                                : tr("not coloured");
+  return tr("%1: %2").arg(Texts::Place(PlaceAt(index)), colour);
 }
 
 // ---------------------------------------------------------------------------

@@ -106,6 +106,9 @@ class SolveForm : public QMainWindow {
   QAction* MenuNewCube = nullptr;
   QAction* MenuUndo = nullptr;
   QAction* MenuRedo = nullptr;
+  QMenu* MenuHelp = nullptr;
+  QAction* MenuHandbook = nullptr;
+  QAction* MenuAbout = nullptr;
 
   // Window-level values.
   DrawContext Draw;
@@ -141,6 +144,11 @@ class SolveForm : public QMainWindow {
   // The cube menu: a new cube, and undoing and redoing painting steps.
   void MenuNewCube_Click();
   QUndoStack& PaintingSteps() { return *undo_; }
+
+  // The help menu: the handbook beside the window, and About.
+  void MenuHandbook_Click();
+  void MenuAbout_Click();
+  QDialog* Handbook() const { return handbook_; }
 
   // Menus and options.
   void MenuR_Click(int frames);
@@ -264,6 +272,7 @@ class SolveForm : public QMainWindow {
   StickerPlace cursor_{1, 0, 0};
   int cursorFront_ = 4;  // the front face the cursor was on last
   QUndoStack* undo_ = nullptr;
+  QDialog* handbook_ = nullptr;  // made when first opened
   bool fewestReady_ = false;
   std::jthread fewestBuilder_;  // last: it ends before the rest of the window goes
 };

@@ -21,6 +21,7 @@
 #include "ui/picture_box.h"
 #include "ui/solve_form.h"
 #include "ui/swatch.h"
+#include "ui/texts.h"
 
 namespace rotalo::ui {
 
@@ -51,7 +52,7 @@ void SolveForm::SubmitButton_Click() {
   const Buffer painted = vars_.current();
   const EntryVerdict verdict = SubmitEntry(vars_);
   if (!verdict.Accepted()) {
-    services_.MsgBox(this, QString::fromStdString(EntryMessage(verdict)), kExclamation);
+    services_.MsgBox(this, Texts::EntryMessage(verdict), kExclamation);
     DrawCube();
     return;
   }
@@ -210,7 +211,7 @@ void SolveForm::RepairDialogue(const Faults& faults) {
   }
   const auto N = [this](int k) {
     const Int16 face = vars_.Facelet[0][static_cast<std::size_t>(k)];
-    return QString::fromStdString(vars_.FaceColourName[static_cast<std::size_t>(face >= 0 && face <= 6 ? face : 0)]);
+    return Texts::Colour(vars_.FaceColourName[static_cast<std::size_t>(face >= 0 && face <= 6 ? face : 0)]);
   };
   services_.MsgBox(this,
                    tr("It is impossible to solve your cube just by turning the sides.") + kBreak +
@@ -347,7 +348,7 @@ void SolveForm::PlaySolution() {
     explicit Awake(Services& s) : services(s) { services.KeepScreenAwake(true); }
     ~Awake() { services.KeepScreenAwake(false); }
   } awake(services_);
-  ShowInstruction(tr("Your cube has now been solved in %1 moves.").arg(moves) + kBreak + kBreak +
+  ShowInstruction(tr("Your cube has now been solved in %n moves.", nullptr, moves) + kBreak + kBreak +
                   tr("You can change how fast the cube turns, and the delay between moves using the Animation menu "
                      "at any time."));
   SetNextCaption(tr("Go !"));

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <tuple>
 
 namespace rotalo {
 namespace {
@@ -73,21 +74,23 @@ int SharedCorners(const StickerPlace& a, const StickerPlace& b) {
 
 TEST(StickerPlaces, CoverTheVisibleStickersEachPickedBackAtItsMiddleAndNamedOnce) {
   std::set<int> stickers;
-  std::set<std::string> names;
+  std::set<std::tuple<PlaceWords::Face, int, int>> names;
   for (int i = 0; i < kVisibleStickers; ++i) {
     const StickerPlace place = PlaceAt(i);
     EXPECT_EQ(PlaceIndex(place), i);
     const DrawPointF m = Middle(place);
     EXPECT_EQ(PickAt(DrawContext{}, m.x, m.y).sticker, StickerAt(place)) << i;
     stickers.insert(StickerAt(place));
-    names.insert(PlaceName(place));
+    const PlaceWords words = DescribePlace(place);
+    names.insert({words.face, words.row, words.column});
   }
   EXPECT_EQ(stickers.size(), 27U);
   EXPECT_EQ(names.size(), 27U);
-  EXPECT_EQ(PlaceName({1, 2, 2}), "Top face, back row, left");  // facelet 1, at the top of the drawing
+  // Facelet 1, at the top of the drawing, is the top face's back row, left.
+  EXPECT_EQ(DescribePlace({1, 2, 2}), (PlaceWords{PlaceWords::Face::Top, 2, 0}));
   EXPECT_EQ(StickerAt({1, 2, 2}), 1);
-  EXPECT_EQ(PlaceName({4, 0, 0}), "Right front face, top row, left");
-  EXPECT_EQ(PlaceName({5, 2, 1}), "Left front face, middle row, left");
+  EXPECT_EQ(DescribePlace({4, 0, 0}), (PlaceWords{PlaceWords::Face::RightFront, 0, 0}));
+  EXPECT_EQ(DescribePlace({5, 2, 1}), (PlaceWords{PlaceWords::Face::LeftFront, 1, 0}));
 }
 
 TEST(MoveCursor, StepsToANeighbourInTheKeysDirectionAndReachesEverySticker) {

@@ -39,6 +39,7 @@ class ScriptedServices : public Services {
   int screenHeightPixels = 768;
   int twipsPerPixel = 15;
   int depth = 24;           // bits per pixel of the screen
+  QPoint screenOrigin;      // where the screen lies on the desktop
   QList<bool> screenAwake;  // every change of keeping the screen awake
 
   // Runs `what` at the first wait where `when` holds, before the timer fires.
@@ -53,6 +54,9 @@ class ScriptedServices : public Services {
     if (onMessage) onMessage();
     return Pop(msgBoxAnswers, (style & 0x7) == 4 ? int{kAnswerNo} : int{kAnswerOk});
   }
+
+  void About(QWidget*, const QString& title, const QString& text) override { messages << title + ": " + text; }
+  QPoint ScreenOrigin() const override { return screenOrigin; }
 
   QString InputBox(QWidget*, const QString& prompt, const QString&, const QString& text) override {
     prompts << prompt;

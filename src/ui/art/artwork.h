@@ -20,6 +20,8 @@ QImage TitlePicture(qreal devicePixelRatio = 1);
 // A solved cube drawn by DrawCube (orange top, blue front left, white front
 // right) on the window grey: 200 × 200 logical pixels.
 QImage SolvedCubePicture(qreal devicePixelRatio = 1);
+// The same cube jumbled, always the same way, for the handbook.
+QImage JumbledCubePicture(qreal devicePixelRatio = 1);
 
 // 32 × 32 pointers in black outline and white fill. The painting pointer is a
 // brush whose hot spot is the tip of its bristles; the rotating pointer is a

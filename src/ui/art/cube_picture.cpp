@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <random>
 #include <utility>
 
 #include "model/cube.h"
+#include "model/jumble.h"
 #include "model/palette.h"
 #include "render/cube_drawing.h"
 #include "render/qt/qt_canvas.h"
@@ -118,17 +120,10 @@ class GreyScaledCanvas final : public Canvas {
   Colour penColour_ = 0;
 };
 
-}  // namespace
-
-QImage SolvedCubePicture(qreal devicePixelRatio) {
+// The cube of `vars` (its buffer 0) on the window grey.
+QImage CubePicture(const Vars& vars, qreal devicePixelRatio) {
   const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1;
   const int side = std::max(1, static_cast<int>(std::lround(200 * ratio)));
-
-  Vars vars;
-  ChooseColours(vars, {0, 1, 2, 3, 4, 5});  // Orange, Yellow, Green, White, Blue, Red on faces 1..6
-  vars.FaceColourValue[0] = kGreyValue;
-  vars.CurBuffer = 0;
-  FillSolved(vars, 0);
 
   QtCanvas canvas;
   canvas.SetBackground(Background::Plain);
@@ -139,6 +134,30 @@ QImage SolvedCubePicture(qreal devicePixelRatio) {
   QImage image = canvas.Image().copy();
   image.setDevicePixelRatio(ratio);
   return image;
+}
+
+Vars SolvedCube() {
+  Vars vars;
+  ChooseColours(vars, {0, 1, 2, 3, 4, 5});  // Orange, Yellow, Green, White, Blue, Red on faces 1..6
+  vars.FaceColourValue[0] = kGreyValue;
+  vars.CurBuffer = 0;
+  FillSolved(vars, 0);
+  return vars;
+}
+
+}  // namespace
+
+QImage SolvedCubePicture(qreal devicePixelRatio) {
+  return CubePicture(SolvedCube(), devicePixelRatio);
+}
+
+QImage JumbledCubePicture(qreal devicePixelRatio) {
+  Vars vars = SolvedCube();
+  std::minstd_rand random(7);
+  JumbleCube(vars, [&random] {
+    return static_cast<float>(static_cast<double>(random() - random.min()) / (random.max() - random.min() + 1.0));
+  });
+  return CubePicture(vars, devicePixelRatio);
 }
 
 }  // namespace rotalo
