@@ -5,834 +5,834 @@
     <name>Texts</name>
     <message>
         <source>You must colour in ALL of the sides</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez colorier TOUTES les faces</translation>
     </message>
     <message>
         <source>The six centres must be different colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Les six centres doivent être de couleurs différentes</translation>
     </message>
     <message>
         <source>There must be nine %1 pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>La couleur %1 doit apparaître exactement neuf fois</translation>
     </message>
     <message>
         <source>There should be no %1 and %2 piece.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ne peut pas exister de pièce aux couleurs %1 et %2.</translation>
     </message>
     <message>
         <source>There should be no %1, %2 and %3 piece.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ne peut pas exister de pièce aux couleurs %1, %2 et %3.</translation>
     </message>
     <message>
         <source>The colours on the %1, %2 and %3 piece are in the wrong order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les couleurs de la pièce %1, %2 et %3 sont dans le mauvais ordre.</translation>
     </message>
     <message>
         <source>You have no %1 and %2 piece.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre cube n&apos;a pas de pièce aux couleurs %1 et %2.</translation>
     </message>
     <message>
         <source>You have no %1, %2 and %3 piece.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre cube n&apos;a pas de pièce aux couleurs %1, %2 et %3.</translation>
     </message>
     <message>
         <source>left</source>
-        <translation type="unfinished"></translation>
+        <translation>à gauche</translation>
     </message>
     <message>
         <source>centre</source>
-        <translation type="unfinished"></translation>
+        <translation>au centre</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>à droite</translation>
     </message>
     <message>
         <source>front row</source>
-        <translation type="unfinished"></translation>
+        <translation>rangée avant</translation>
     </message>
     <message>
         <source>middle row</source>
-        <translation type="unfinished"></translation>
+        <translation>rangée du milieu</translation>
     </message>
     <message>
         <source>back row</source>
-        <translation type="unfinished"></translation>
+        <translation>rangée arrière</translation>
     </message>
     <message>
         <source>Top face, %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Face du dessus, %1, %2</translation>
     </message>
     <message>
         <source>top row</source>
-        <translation type="unfinished"></translation>
+        <translation>rangée du haut</translation>
     </message>
     <message>
         <source>bottom row</source>
-        <translation type="unfinished"></translation>
+        <translation>rangée du bas</translation>
     </message>
     <message>
         <source>Left front face, %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Face avant gauche, %1, %2</translation>
     </message>
     <message>
         <source>Right front face, %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Face avant droite, %1, %2</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Paint your own scrambled cube, and watch it solved move by move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Peignez votre propre cube mélangé et regardez-le se résoudre coup par coup.</translation>
     </message>
 </context>
 <context>
     <name>rotalo::ui::Colours</name>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Orange</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <source>Brown</source>
-        <translation type="unfinished"></translation>
+        <translation>Marron</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Violet</translation>
     </message>
     <message>
         <source>Light Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu clair</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconnu</translation>
     </message>
 </context>
 <context>
     <name>rotalo::ui::ColoursForm</name>
     <message>
         <source>&amp;Next --&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivant --&gt;</translation>
     </message>
     <message>
         <source>Your cube has 6 different colours on it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre cube porte 6 couleurs différentes.</translation>
     </message>
     <message>
         <source>Select these six colours, and then click on Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez ces six couleurs, puis cliquez sur Suivant</translation>
     </message>
     <message>
         <source>Warning: You appear to be running in low colour mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention : votre écran semble n&apos;afficher que peu de couleurs.</translation>
     </message>
     <message>
         <source>You should increase the number of colours displayed in the display settings of your desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Augmentez le nombre de couleurs affichées dans les paramètres d&apos;affichage de votre bureau.</translation>
     </message>
     <message>
         <source>Proceed with Rotalo anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuer quand même avec Rotalo ?</translation>
     </message>
 </context>
 <context>
     <name>rotalo::ui::HandbookWindow</name>
     <message>
         <source>Rotalo Handbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuel de Rotalo</translation>
     </message>
     <message>
         <source>A solved cube</source>
-        <translation type="unfinished"></translation>
+        <translation>Un cube résolu</translation>
     </message>
     <message>
         <source>Rotalo solves your own scrambled cube. You paint its stickers onto a drawing, Rotalo checks the painting, works out a solution layer by layer and shows it to you move by move, so that you can follow along on your real cube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotalo résout votre propre cube mélangé. Vous peignez ses autocollants sur un dessin ; Rotalo vérifie la peinture, calcule une solution couche par couche et vous la montre coup par coup, pour que vous puissiez la suivre sur votre vrai cube.</translation>
     </message>
     <message>
         <source>Choosing the colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir les couleurs</translation>
     </message>
     <message>
         <source>Tick the six colours your cube has, then press &quot;Next --&gt;&quot;. Rotalo remembers them for the next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez les six couleurs de votre cube, puis appuyez sur « Suivant --&gt; ». Rotalo les retient pour la prochaine fois.</translation>
     </message>
     <message>
         <source>Painting your cube</source>
-        <translation type="unfinished"></translation>
+        <translation>Peindre votre cube</translation>
     </message>
     <message>
         <source>Hold your cube so that the face you see on top of the drawing is on top, and the two faces in front of you are the two front faces of the drawing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tenez votre cube de sorte que la face que vous voyez en haut du dessin soit en haut, et que les deux faces devant vous soient les deux faces avant du dessin.</translation>
     </message>
     <message>
         <source>Choose a colour in the Paint Box and click on a sticker to paint it; right-click clears it. Click on an arrow head around the cube to turn the whole drawing, and your cube with it, to reach the hidden faces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez une couleur dans la Palette et cliquez sur un autocollant pour le peindre ; un clic droit l&apos;efface. Cliquez sur une pointe de flèche autour du cube pour tourner tout le dessin, et votre cube avec lui, afin d&apos;atteindre les faces cachées.</translation>
     </message>
     <message>
         <source>Without a mouse: Tab takes you to the drawing, the arrow keys move the cursor from sticker to sticker, keys 1 to 6 paint with the colours of the Paint Box, Space paints with the chosen colour, Delete clears, and X, Y and Z (with Shift the other way) turn the whole cube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans souris : Tab vous amène au dessin, les touches fléchées déplacent le curseur d&apos;un autocollant à l&apos;autre, les touches 1 à 6 peignent avec les couleurs de la Palette, Espace peint avec la couleur choisie, Suppr efface, et X, Y et Z (avec Maj dans l&apos;autre sens) tournent tout le cube.</translation>
     </message>
     <message>
         <source>Options &gt; Quick Fill paints a solved cube and Options &gt; Jumble scrambles it. Cube &gt; Undo and Redo take back and repeat every step of painting; Cube &gt; New Cube starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Options &gt; Remplissage rapide peint un cube résolu et Options &gt; Mélanger le mélange. Cube &gt; Annuler et Rétablir annulent et refont chaque étape de la peinture ; Cube &gt; Nouveau cube recommence à zéro.</translation>
     </message>
     <message>
         <source>A scrambled cube</source>
-        <translation type="unfinished"></translation>
+        <translation>Un cube mélangé</translation>
     </message>
     <message>
         <source>Solving</source>
-        <translation type="unfinished"></translation>
+        <translation>Résoudre</translation>
     </message>
     <message>
         <source>Press &quot;Solve&quot; when all six faces are painted. If the painting cannot be a real cube, Rotalo says what is wrong: a colour that does not appear nine times, or a piece that no cube has.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur « Résoudre » quand les six faces sont peintes. Si la peinture ne peut pas être celle d&apos;un vrai cube, Rotalo indique ce qui ne va pas : une couleur qui n&apos;apparaît pas neuf fois, ou une pièce qu&apos;aucun cube ne possède.</translation>
     </message>
     <message>
         <source>Repairing a cube that was put back wrongly</source>
-        <translation type="unfinished"></translation>
+        <translation>Réparer un cube mal remonté</translation>
     </message>
     <message>
         <source>A cube that was once taken apart and put back together wrongly cannot be solved by turning its sides. Rotalo then shows you, picture by picture, which piece to take out and how to put it back. Press &quot;Next --&gt;&quot; after each step.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un cube qui a été démonté puis mal remonté ne peut pas être résolu en tournant ses faces. Rotalo vous montre alors, image par image, quelle pièce retirer et comment la remettre. Appuyez sur « Suivant --&gt; » après chaque étape.</translation>
     </message>
     <message>
         <source>Following the solution</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivre la solution</translation>
     </message>
     <message>
         <source>Press &quot;Go !&quot; and turn your cube as the drawing turns. &quot;Pause&quot; stops the playback and &quot;Back&quot; takes a move back while it is paused. The Animation menu sets how smoothly the sides turn and how long Rotalo waits between moves; with Step by Step it waits for you to press &quot;Next Move&quot; or Space after every move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur « C&apos;est parti ! » et tournez votre cube comme tourne le dessin. « Pause » interrompt la lecture et « Retour » revient d&apos;un coup en arrière pendant la pause. Le menu Animation règle la fluidité avec laquelle les faces tournent et le temps que Rotalo attend entre les coups ; avec Pas à pas, il attend après chaque coup que vous appuyiez sur « Coup suivant » ou sur Espace.</translation>
     </message>
     <message>
         <source>Options &gt; Fewest Moves looks for a much shorter solution, which is harder to follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Options &gt; Nombre minimal de coups cherche une solution bien plus courte, mais plus difficile à suivre.</translation>
     </message>
     <message>
         <source>Patterns</source>
-        <translation type="unfinished"></translation>
+        <translation>Motifs</translation>
     </message>
     <message>
         <source>When your cube is solved, the Patterns menu puts a pattern on it; choose the same entry again to take it off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand votre cube est résolu, le menu Motifs y dessine un motif ; choisissez à nouveau la même entrée pour l&apos;enlever.</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches</translation>
     </message>
     <message>
         <source>Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+N</translation>
     </message>
     <message>
         <source>New cube</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau cube</translation>
     </message>
     <message>
         <source>Ctrl+Z, Ctrl+Shift+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Z, Ctrl+Maj+Z</translation>
     </message>
     <message>
         <source>Undo and redo a step of painting</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler et rétablir une étape de la peinture</translation>
     </message>
     <message>
         <source>Arrow keys, 1 to 6, Space, Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches fléchées, 1 à 6, Espace, Suppr</translation>
     </message>
     <message>
         <source>Move the cursor, paint, clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer le curseur, peindre, effacer</translation>
     </message>
     <message>
         <source>X, Y, Z</source>
-        <translation type="unfinished"></translation>
+        <translation>X, Y, Z</translation>
     </message>
     <message>
         <source>Turn the whole cube</source>
-        <translation type="unfinished"></translation>
+        <translation>Tourner tout le cube</translation>
     </message>
     <message>
         <source>Alt+G, Alt+U, Alt+B</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+G, Alt+U, Alt+B</translation>
     </message>
     <message>
         <source>Go, Pause or Resume, Back</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est parti, Pause ou Reprendre, Retour</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>This handbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce manuel</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Rotalo %1&lt;/h3&gt;&lt;p&gt;Paint your own scrambled cube, and watch it solved move by move.&lt;/p&gt;&lt;p&gt;Rotalo is free software under the GNU General Public License, version 3 or any later version.&lt;/p&gt;&lt;p&gt;Built with Qt %2.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Rotalo %1&lt;/h3&gt;&lt;p&gt;Peignez votre propre cube mélangé et regardez-le se résoudre coup par coup.&lt;/p&gt;&lt;p&gt;Rotalo est un logiciel libre distribué sous la licence GNU General Public License, version 3 ou toute version ultérieure.&lt;/p&gt;&lt;p&gt;Compilé avec Qt %2.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>rotalo::ui::PictureBox</name>
     <message>
         <source>Cube</source>
-        <translation type="unfinished"></translation>
+        <translation>Cube</translation>
     </message>
     <message>
         <source>Drawing of the cube: the top face and the two front faces</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessin du cube : la face du dessus et les deux faces avant</translation>
     </message>
 </context>
 <context>
     <name>rotalo::ui::SolveForm</name>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression</translation>
     </message>
     <message>
         <source>Paint Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Palette</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tourner</translation>
     </message>
     <message>
         <source>&amp;Next --&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivant --&gt;</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>&amp;Solve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Résoudre</translation>
     </message>
     <message>
         <source>Apply the drawing size</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer la taille du dessin</translation>
     </message>
     <message>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>SH</source>
-        <translation type="unfinished"></translation>
+        <translation>EH</translation>
     </message>
     <message>
         <source>SW</source>
-        <translation type="unfinished"></translation>
+        <translation>EL</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <source>Scale height</source>
-        <translation type="unfinished"></translation>
+        <translation>Échelle en hauteur</translation>
     </message>
     <message>
         <source>Scale width</source>
-        <translation type="unfinished"></translation>
+        <translation>Échelle en largeur</translation>
     </message>
     <message>
         <source>&amp;Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nimation</translation>
     </message>
     <message>
         <source>&amp;Detail</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fluidité</translation>
     </message>
     <message>
         <source>&amp;2 Frames</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;2 images</translation>
     </message>
     <message>
         <source>&amp;4 Frames</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;4 images</translation>
     </message>
     <message>
         <source>&amp;6 Frames</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;6 images</translation>
     </message>
     <message>
         <source>&amp;8 Frames</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;8 images</translation>
     </message>
     <message>
         <source>1&amp;0 Frames</source>
-        <translation type="unfinished"></translation>
+        <translation>1&amp;0 images</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause</translation>
     </message>
     <message>
         <source>&amp;None</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aucune</translation>
     </message>
     <message>
         <source>&amp;1 Second</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1 seconde</translation>
     </message>
     <message>
         <source>&amp;2 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;2 secondes</translation>
     </message>
     <message>
         <source>&amp;3 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;3 secondes</translation>
     </message>
     <message>
         <source>&amp;4 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;4 secondes</translation>
     </message>
     <message>
         <source>&amp;5 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;5 secondes</translation>
     </message>
     <message>
         <source>&amp;Step by Step</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pas à pas</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Quick Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remplissage rapide</translation>
     </message>
     <message>
         <source>&amp;Jumble</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mélanger</translation>
     </message>
     <message>
         <source>&amp;Rotate Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton &amp;Tourner</translation>
     </message>
     <message>
         <source>See &amp;Solution</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voir la solution</translation>
     </message>
     <message>
         <source>&amp;Granularity</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Granularité</translation>
     </message>
     <message>
         <source>&amp;Twips</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;wips</translation>
     </message>
     <message>
         <source>&amp;Fewest Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre minimal de coups</translation>
     </message>
     <message>
         <source>See Solution in Standard &amp;Notation</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir la solution en notation &amp;standard</translation>
     </message>
     <message>
         <source>&amp;Copy Cube as Text</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier le cube en texte</translation>
     </message>
     <message>
         <source>&amp;Enter Cube as Text...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entrer le cube en texte...</translation>
     </message>
     <message>
         <source>&amp;Patterns</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Motifs</translation>
     </message>
     <message>
         <source>&amp;Checks</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Damier</translation>
     </message>
     <message>
         <source>C&amp;entres</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Centres</translation>
     </message>
     <message>
         <source>&amp;HI</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;HI</translation>
     </message>
     <message>
         <source>&amp;Diagonal Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lignes diagonales</translation>
     </message>
     <message>
         <source>&amp;TTTTTT</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;TTTTTT</translation>
     </message>
     <message>
         <source>&amp;Cube</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cube</translation>
     </message>
     <message>
         <source>&amp;New Cube</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau cube</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>Rotalo &amp;Handbook</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manuel de Rotalo</translation>
     </message>
     <message>
         <source>&amp;About Rotalo</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Rotalo</translation>
     </message>
     <message>
         <source>About Rotalo</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Rotalo</translation>
     </message>
     <message>
         <source>- Click on a brush colour from the Paint Box.</source>
-        <translation type="unfinished"></translation>
+        <translation>- Cliquez sur une couleur de pinceau dans la Palette.</translation>
     </message>
     <message>
         <source>- Left click on the cube to colour it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>- Clic gauche sur le cube pour le colorier.</translation>
     </message>
     <message>
         <source>- Right click on the cube to clear a colour.</source>
-        <translation type="unfinished"></translation>
+        <translation>- Clic droit sur le cube pour effacer une couleur.</translation>
     </message>
     <message>
         <source>- Click on an arrow head to rotate the cube.</source>
-        <translation type="unfinished"></translation>
+        <translation>- Cliquez sur une pointe de flèche pour tourner le cube.</translation>
     </message>
     <message>
         <source>- Click Solve when all six sides are coloured in.</source>
-        <translation type="unfinished"></translation>
+        <translation>- Cliquez sur Résoudre quand les six faces sont coloriées.</translation>
     </message>
     <message>
         <source>Paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Peindre</translation>
     </message>
     <message>
         <source>Turn the Cube</source>
-        <translation type="unfinished"></translation>
+        <translation>Tourner le cube</translation>
     </message>
     <message>
         <source>not coloured</source>
-        <translation type="unfinished"></translation>
+        <translation>non colorié</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>Stop Solving</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt de la résolution</translation>
     </message>
     <message>
         <source>New Cube</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau cube</translation>
     </message>
     <message>
         <source>The 54 digits of the cube:</source>
-        <translation type="unfinished"></translation>
+        <translation>Les 54 chiffres du cube :</translation>
     </message>
     <message>
         <source>the stickers of facelets 1 to 48, then the six centres,</source>
-        <translation type="unfinished"></translation>
+        <translation>les autocollants des facettes 1 à 48, puis les six centres,</translation>
     </message>
     <message>
         <source>each the number of its colour in the Paint Box (1 to 6), or 0 for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>chacun par le numéro de sa couleur dans la Palette (1 à 6), ou 0 s&apos;il n&apos;en a pas.</translation>
     </message>
     <message>
         <source>Enter Cube as Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrer le cube en texte</translation>
     </message>
     <message>
         <source>The text has %1 characters, but a cube is exactly 54 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte n&apos;a pas 54 caractères mais %1 : un cube s&apos;écrit avec exactement 54 chiffres.</translation>
     </message>
     <message>
         <source>Character %1, &quot;%2&quot;, is not a digit from 0 to 6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le caractère %1, « %2 », n&apos;est pas un chiffre de 0 à 6.</translation>
     </message>
     <message>
         <source>Quick Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplissage rapide</translation>
     </message>
     <message>
         <source>Jumble</source>
-        <translation type="unfinished"></translation>
+        <translation>Mélanger</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tourner</translation>
     </message>
     <message>
         <source>Which side?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle face ?</translation>
     </message>
     <message>
         <source>Please give the side as a number from 1 to 6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez indiquer la face par un nombre de 1 à 6.</translation>
     </message>
     <message>
         <source>1 is the top, 6 the bottom, and 2, 3, 4, 5 the sides round the cube.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 est le dessus, 6 le dessous, et 2, 3, 4, 5 les faces tout autour du cube.</translation>
     </message>
     <message>
         <source>Which way?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans quel sens ?</translation>
     </message>
     <message>
         <source>Please give the number of quarter turns from -3 to 3, but not 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez indiquer le nombre de quarts de tour, de -3 à 3, sauf 0.</translation>
     </message>
     <message>
         <source>1 turns the side clockwise, -1 anticlockwise, 2 half way round.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 tourne la face dans le sens horaire, -1 dans le sens antihoraire, 2 d&apos;un demi-tour.</translation>
     </message>
     <message>
         <source>Turn a Side</source>
-        <translation type="unfinished"></translation>
+        <translation>Tourner une face</translation>
     </message>
     <message>
         <source>H and W are the size of the drawing in pixels: please give numbers from 1 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>H et L sont la taille du dessin en pixels : veuillez indiquer des nombres de 1 à %1.</translation>
     </message>
     <message>
         <source>SH and SW are the drawing units across the drawing: please give numbers from 1 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>EH et EL sont les unités de dessin sur la hauteur et la largeur du dessin : veuillez indiquer des nombres de 1 à %1.</translation>
     </message>
     <message>
         <source>Twips: </source>
-        <translation type="unfinished"></translation>
+        <translation>Twips : </translation>
     </message>
     <message>
         <source>Actual: </source>
-        <translation type="unfinished"></translation>
+        <translation>Réel : </translation>
     </message>
     <message>
         <source>Scale: </source>
-        <translation type="unfinished"></translation>
+        <translation>Échelle : </translation>
     </message>
     <message>
         <source>Working...</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul en cours...</translation>
     </message>
     <message>
         <source>It is impossible to solve your cube just by turning the sides.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il est impossible de résoudre votre cube en tournant seulement les faces.</translation>
     </message>
     <message>
         <source>It has been taken apart and put back together incorrectly</source>
-        <translation type="unfinished"></translation>
+        <translation>Il a été démonté puis mal remonté</translation>
     </message>
     <message>
         <source>at some stage.</source>
-        <translation type="unfinished"></translation>
+        <translation>à un moment donné.</translation>
     </message>
     <message>
         <source>Follow the instructions on screen to fix it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivez les instructions à l&apos;écran pour le réparer.</translation>
     </message>
     <message>
         <source>Twist the top face around like this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tournez la face du dessus comme ceci.</translation>
     </message>
     <message>
         <source>Take out the %1 and %2 piece.</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirez la pièce aux couleurs %1 et %2.</translation>
     </message>
     <message>
         <source>anticlockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>dans le sens antihoraire</translation>
     </message>
     <message>
         <source>clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>dans le sens horaire</translation>
     </message>
     <message>
         <source>Take out the %1, %2 and %3 piece, turn it %4, and put it back in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirez la pièce aux couleurs %1, %2 et %3, tournez-la %4 et remettez-la en place.</translation>
     </message>
     <message>
         <source>back in</source>
-        <translation type="unfinished"></translation>
+        <translation>en place</translation>
     </message>
     <message>
         <source>in the hole at the front</source>
-        <translation type="unfinished"></translation>
+        <translation>dans le trou de devant</translation>
     </message>
     <message>
         <source>Put the %1 and %2 piece in the hole on the right, with the %1 side on top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Placez la pièce aux couleurs %1 et %2 dans le trou de droite, côté %1 en haut.</translation>
     </message>
     <message>
         <source>Put the %1 and %2 piece %3, with the %1 side on top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettez la pièce aux couleurs %1 et %2 %3, côté %1 en haut.</translation>
     </message>
     <message>
         <source>Twist your cube back like this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tournez votre cube en sens inverse comme ceci.</translation>
     </message>
     <message>
         <source>&amp;Next Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Coup &amp;suivant</translation>
     </message>
     <message numerus="yes">
         <source>Your cube has now been solved in %n moves.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Votre cube est maintenant résolu en %n coup.</numerusform>
+            <numerusform>Votre cube est maintenant résolu en %n coups.</numerusform>
         </translation>
     </message>
     <message>
         <source>You can change how fast the cube turns, and the delay between moves using the Animation menu at any time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez à tout moment changer la vitesse de rotation du cube et l&apos;attente entre les coups dans le menu Animation.</translation>
     </message>
     <message>
         <source>Go !</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est parti !</translation>
     </message>
     <message>
         <source>Solving...</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolution en cours...</translation>
     </message>
     <message>
         <source>Solving top layer...</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolution de la couche supérieure...</translation>
     </message>
     <message>
         <source>The top layer is now complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>La couche supérieure est maintenant terminée.</translation>
     </message>
     <message>
         <source>Solving middle layer...</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolution de la couche du milieu...</translation>
     </message>
     <message>
         <source>The middle layer is now complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>La couche du milieu est maintenant terminée.</translation>
     </message>
     <message>
         <source>Solving bottom layer...</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolution de la couche inférieure...</translation>
     </message>
     <message>
         <source>Congratulations!  Your whole cube is now complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Félicitations !  Votre cube est maintenant entièrement résolu.</translation>
     </message>
     <message>
         <source>Use the Patterns menu to apply patterns to your cube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisez le menu Motifs pour dessiner des motifs sur votre cube.</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre</translation>
     </message>
     <message>
         <source>Use the Patterns menu again to remove the pattern.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisez à nouveau le menu Motifs pour enlever le motif.</translation>
     </message>
 </context>
 <context>
     <name>rotalo::ui::SplashForm</name>
     <message>
         <source>Rotalo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotalo</translation>
     </message>
     <message>
         <source>A solved cube</source>
-        <translation type="unfinished"></translation>
+        <translation>Un cube résolu</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>September 1998</source>
-        <translation type="unfinished"></translation>
+        <translation>Septembre 1998</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Continuer</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Welcome to Rotalo!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans Rotalo !</translation>
     </message>
     <message>
         <source>You must have a screen size of at least 800 x 600 to run Rotalo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotalo a besoin d&apos;une taille d&apos;écran d&apos;au moins 800 x 600</translation>
     </message>
     <message>
         <source>To change your screen size, use the display settings of your desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour changer la taille de l&apos;écran, utilisez les paramètres d&apos;affichage de votre bureau.</translation>
     </message>
 </context>
 <context>
     <name>rotalo::ui::Texts</name>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
 </context>
 </TS>
