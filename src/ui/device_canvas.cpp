@@ -1,22 +1,30 @@
 #include "ui/device_canvas.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace rotalo::ui {
 
-DeviceCanvas::DeviceCanvas(QtCanvas& target, int ratio) : target_(target), ratio_(std::max(ratio, 1)) {
+DeviceCanvas::DeviceCanvas(QtCanvas& target, double ratio) : target_(target), ratio_(std::max(ratio, 1.0)) {
   target_.SetBackgroundRatio(ratio_);
   Apply();
 }
 
+int DeviceCanvas::First(int x) const {
+  // A little over the exact product, so that 1.25 * 4 is 5 and not 4.
+  return static_cast<int>(std::floor(x * ratio_ + 1e-9));
+}
+
 void DeviceCanvas::Apply() {
   natural_ = width_ == scaleWidth_ && height_ == scaleHeight_;
-  target_.SetSize(width_ * ratio_, height_ * ratio_);
+  const int deviceWidth = First(width_);
+  const int deviceHeight = First(height_);
+  target_.SetSize(deviceWidth, deviceHeight);
   // One device pixel for one unit of the target: the fast path. At another
   // scale the toolkit maps the units, and pens keep their device width.
   if (natural_) {
-    target_.SetScale(width_ * ratio_, height_ * ratio_);
+    target_.SetScale(deviceWidth, deviceHeight);
   } else {
     target_.SetScale(scaleWidth_, scaleHeight_);
   }
@@ -43,7 +51,7 @@ void DeviceCanvas::SetScale(double width, double height) {
 
 void DeviceCanvas::SetPenWidth(int pixels) {
   penWidth_ = pixels;
-  target_.SetPenWidth(pixels * ratio_);
+  target_.SetPenWidth(static_cast<int>(std::lround(pixels * ratio_)));
 }
 
 void DeviceCanvas::Line(int x1, int y1, int x2, int y2) {
@@ -51,22 +59,24 @@ void DeviceCanvas::Line(int x1, int y1, int x2, int y2) {
     target_.Line(x1, y1, x2, y2);
     return;
   }
-  // A drawing pixel (x, y) is the block of device pixels from (x, y) * n to
-  // (x, y) * n + n - 1. The target widens a line to the left of a steep one
-  // and above a shallow one, so the line runs along the block's last column
-  // or row; along its length it runs through the middle of the blocks, and a
-  // vertical line covers both end blocks whole.
-  const int n = ratio_;
-  const int last = n - 1;
-  const int middle = last / 2;
+  // A drawing pixel (x, y) is the block of device pixels from First(x) to
+  // Last(x) across and First(y) to Last(y) down. The target widens a line to
+  // the left of a steep one and above a shallow one, so the line runs along
+  // the block's last column or row, with a pen as wide as the blocks it
+  // covers there; along its length it runs through the middle of the
+  // blocks, and a vertical line covers both end blocks whole.
+  const int w = std::max(penWidth_, 1);
   if (x1 == x2) {
     const int top = std::min(y1, y2);
     const int bottom = std::max(y1, y2);
-    target_.Line(x1 * n + last, top * n, x1 * n + last, bottom * n + last);
+    target_.SetPenWidth(Covered(x1, w));
+    target_.Line(Last(x1), First(top), Last(x1), Last(bottom));
   } else if (std::abs(y2 - y1) >= std::abs(x2 - x1)) {
-    target_.Line(x1 * n + last, y1 * n + middle, x2 * n + last, y2 * n + middle);
+    target_.SetPenWidth(std::max(Covered(x1, w), Covered(x2, w)));
+    target_.Line(Last(x1), Middle(y1), Last(x2), Middle(y2));
   } else {
-    target_.Line(x1 * n + middle, y1 * n + last, x2 * n + middle, y2 * n + last);
+    target_.SetPenWidth(std::max(Covered(y1, w), Covered(y2, w)));
+    target_.Line(Middle(x1), Last(y1), Middle(x2), Last(y2));
   }
 }
 

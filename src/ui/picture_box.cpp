@@ -11,11 +11,8 @@
 
 namespace rotalo::ui {
 
-PictureBox::PictureBox(QWidget* parent, int ratio) : QWidget(parent) {
-  ratio_ = ratio > 0 ? ratio : std::max(1, qRound(devicePixelRatioF()));
-  if (ratio_ > 1) {
-    device_ = std::make_unique<DeviceCanvas>(surface_, ratio_);
-  }
+PictureBox::PictureBox(QWidget* parent, double ratio) : QWidget(parent), screenRatio_(!(ratio > 0)) {
+  UseRatio(screenRatio_ ? devicePixelRatioF() : ratio);
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
   InstallCubeAccessibility();
@@ -23,6 +20,18 @@ PictureBox::PictureBox(QWidget* parent, int ratio) : QWidget(parent) {
   setAccessibleName(tr("Cube"));
   setAccessibleDescription(tr("Drawing of the cube: the top face and the two front faces"));
   resize(boxWidth_, boxHeight_);
+}
+
+void PictureBox::UseRatio(double ratio) {
+  ratio_ = std::max(ratio, 1.0);
+  if (ratio_ > 1) {
+    device_ = std::make_unique<DeviceCanvas>(surface_, ratio_);
+  } else {
+    device_.reset();
+    surface_.SetBackgroundRatio(1);
+  }
+  canvas().SetSize(boxWidth_, boxHeight_);
+  canvas().SetScale(scaleWidth_, scaleHeight_);
 }
 
 void PictureBox::SetBoxSize(int width, int height) {
@@ -47,6 +56,13 @@ void PictureBox::Present(bool now) {
 }
 
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
+  if (screenRatio_ && std::max(devicePixelRatioF(), 1.0) != ratio_) {
+    // On a screen with another scale: drawn again at its ratio.
+    UseRatio(devicePixelRatioF());
+    if (onRatioChanged) {
+      onRatioChanged();
+    }
+  }
   QPainter painter(this);
   painter.drawImage(QRectF(0, 0, boxWidth_, boxHeight_), surface_.Image());
   if (hasFocus() && cursorPlace_ >= 0) {

@@ -17,14 +17,17 @@ class PictureBox : public QWidget {
   Q_OBJECT
 
  public:
-  // `ratio`: device pixels for each pixel of the drawing, 0 for the
-  // screen's own.
-  explicit PictureBox(QWidget* parent = nullptr, int ratio = 0);
+  // `ratio`: device pixels for each pixel of the drawing (1.5, 2...), 0 for
+  // the screen's own, followed when the window moves to another screen.
+  explicit PictureBox(QWidget* parent = nullptr, double ratio = 0);
 
   // What the drawing procedures draw on, and the picture it makes.
   Canvas& canvas() { return device_ ? static_cast<Canvas&>(*device_) : surface_; }
   QtCanvas& surface() { return surface_; }
-  int Ratio() const { return ratio_; }
+  double Ratio() const { return ratio_; }
+  // Called when the drawing's ratio has changed and the cube must be drawn
+  // again (the window moved to a screen with another scale).
+  std::function<void()> onRatioChanged;
 
   // Size in pixels and scale in drawing units, as the Granularity panel
   // shows and sets them.
@@ -73,7 +76,10 @@ class PictureBox : public QWidget {
 
   QtCanvas surface_;
   std::unique_ptr<DeviceCanvas> device_;  // on screens with more pixels
-  int ratio_ = 1;
+  void UseRatio(double ratio);
+
+  double ratio_ = 1;
+  bool screenRatio_ = true;  // follows the screen
   int boxWidth_ = 230;
   int boxHeight_ = 230;
   double scaleWidth_ = 230;

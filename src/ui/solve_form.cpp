@@ -149,6 +149,11 @@ void SolveForm::BuildControls() {
   PC->onMouseDown = [this](int button, float x, float y) { PC_MouseDown(button, 0, x, y); };
   PC->onMouseMove = [this](float x, float y) { PC_MouseMove(0, 0, x, y); };
   PC->onKeyPress = [this](int key, Qt::KeyboardModifiers modifiers) { return PC_KeyPress(key, modifiers); };
+  // On a screen with another scale the resting cube is drawn again; a turn
+  // being drawn draws its next frame there anyway.
+  PC->onRatioChanged = [this] {
+    if (busy_ == 0) DrawCube();
+  };
   PC->stickerName = [this](int index) { return StickerName(index); };
   PC->SetDrawContext(&Draw);
 

@@ -199,25 +199,33 @@ class SolveFormTest : public QObject {
     QVERIFY(!f.w.MenuGran->isChecked() && f.w.ScrButton->isHidden() && f.w.ScrH->isHidden());
   }
 
+  // The same cube on a box with more device pixels for each of its own, as
+  // at the desktop's scale factors.
+  void DrawsSharplyOnScreensWithMorePixels_data() {
+    QTest::addColumn<double>("ratio");
+    for (const double ratio : {1.25, 1.5, 1.75, 2.0}) QTest::addRow("%g", ratio) << ratio;
+  }
   void DrawsSharplyOnScreensWithMorePixels() {
-    // The same cube on a box with two device pixels for each of its own.
+    QFETCH(double, ratio);
     FormFixture f;
     f.Paint("41 ");
     PictureBox single(nullptr, 1);
-    PictureBox twice(nullptr, 2);
+    PictureBox finer(nullptr, ratio);
     QSet<QRgb> cube{qRgb(0, 0, 0)};
-    for (PictureBox* box : {&single, &twice}) {
+    for (PictureBox* box : {&single, &finer}) {
       box->SetBoxSize(230, 230);
       box->SetBoxScale(230, 230);
       DrawCube(box->canvas(), DrawContext{}, f.vars);
     }
     for (std::size_t k = 1; k <= 6; ++k) cube.insert(QtCanvas::ToQColor(f.vars.FaceColourValue[k]).rgb());
     const QImage one = single.surface().Image();
-    const QImage two = twice.surface().Image();
-    QCOMPARE(two.size(), QSize(460, 460));
-    // Each cube pixel of the plain picture is a block of four of its colour
-    // in the finer one, but where a slanting outline is drawn finer: about one
-    // in fourteen; a picture shifted by a device pixel has one in eight.
+    const QImage two = finer.surface().Image();
+    const auto first = [ratio](int x) { return static_cast<int>(std::floor(x * ratio + 1e-9)); };
+    QCOMPARE(two.size(), QSize(first(230), first(230)));
+    // Each cube pixel of the plain picture is a block of its colour in the
+    // finer one, but where a slanting outline is drawn finer: about one in
+    // fourteen at twice the pixels; a picture shifted by a device pixel has
+    // one in eight.
     int same = 0;
     int differ = 0;
     for (int i = 0; i < 230 * 230; ++i) {
@@ -225,8 +233,10 @@ class SolveFormTest : public QObject {
       const int y = i / 230;
       const QRgb c = one.pixel(x, y);
       if (!cube.contains(c)) continue;
-      const bool agree = two.pixel(2 * x, 2 * y) == c && two.pixel(2 * x + 1, 2 * y) == c &&
-                         two.pixel(2 * x, 2 * y + 1) == c && two.pixel(2 * x + 1, 2 * y + 1) == c;
+      bool agree = true;
+      for (int u = first(x); u < first(x + 1); ++u) {
+        for (int v = first(y); v < first(y + 1); ++v) agree = agree && two.pixel(u, v) == c;
+      }
       (agree ? same : differ) += 1;
     }
     QVERIFY2(differ * 10 < same + differ, qPrintable(QString("%1 of %2 differ").arg(differ).arg(same + differ)));

@@ -112,10 +112,10 @@ class TranslationsTest : public QObject {
     for (QAction* menu : f.w.menuBar()->actions()) titles << menu->text();
     QCOMPARE(titles.size(), 5);
     const QStringList englishTitles{"&Animation", "&Options", "&Patterns", "&Cube", "&Help"};
-    for (qsizetype k = 0; k < titles.size(); ++k) {
-      QCOMPARE(titles[k] == englishTitles[k], english);
-      QCOMPARE(titles[k].count('&'), 1);  // an access key in every language
-    }
+    // Some titles are the same word in a language ("Options"), not Help.
+    QCOMPARE(titles == englishTitles, english);
+    QCOMPARE(titles.back() == englishTitles.back(), english);
+    for (const QString& title : titles) QCOMPARE(title.count('&'), 1);  // an access key in every language
     // Ten stickers of one colour: the message names it in the language.
     f.Paint();
     f.Cube()[1] = 2;

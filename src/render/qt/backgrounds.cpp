@@ -58,12 +58,13 @@ void DrawArrow(QPainter& painter, QPointF a, QPointF b, QPointF bend) {
 
 }  // namespace
 
-QImage MakeBackground(Background background, int ratio) {
+QImage MakeBackground(Background background, double ratio) {
   const int width = 230;
   const int height = background == Background::Arrows ? 229 : 230;
-  ratio = std::max(ratio, 1);
+  ratio = std::max(ratio, 1.0);
   // The canvas copies it row by row, one pixel for one pixel.
-  QImage image(width * ratio, height * ratio, QImage::Format_RGB32);
+  QImage image(static_cast<int>(std::ceil(width * ratio)), static_cast<int>(std::ceil(height * ratio)),
+               QImage::Format_RGB32);
   QPainter painter(&image);
   painter.scale(ratio, ratio);
   painter.setRenderHint(QPainter::Antialiasing, true);

@@ -153,8 +153,8 @@ void QtCanvas::SetBackground(Background background) {
   backgroundImage_ = MakeBackground(background, backgroundRatio_);
 }
 
-void QtCanvas::SetBackgroundRatio(int ratio) {
-  backgroundRatio_ = std::max(ratio, 1);
+void QtCanvas::SetBackgroundRatio(double ratio) {
+  backgroundRatio_ = std::max(ratio, 1.0);
   SetBackground(background_);
 }
 

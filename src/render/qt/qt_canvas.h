@@ -15,7 +15,7 @@ namespace rotalo {
 // and plain (230 high).
 // `ratio` device pixels for one: the same picture, sharper on a screen of
 // that many pixels for each of the program's.
-QImage MakeBackground(Background background, int ratio = 1);
+QImage MakeBackground(Background background, double ratio = 1);
 
 // Lines of one pen are collected and drawn together when the pen changes, the
 // area is cleared or the image is read. One-pixel vertical lines at the
@@ -37,7 +37,7 @@ class QtCanvas final : public Canvas {
   void SetBackground(Background background) override;
   // Backgrounds drawn with `ratio` pixels for one, for a canvas that many
   // times the drawing's size.
-  void SetBackgroundRatio(int ratio);
+  void SetBackgroundRatio(double ratio);
   void SetSize(int width, int height) override;
   void SetScale(double width, double height) override;
 
@@ -62,7 +62,7 @@ class QtCanvas final : public Canvas {
   double scaleHeight_ = 230;
   QImage backgroundImage_;
   Background background_ = Background::Arrows;
-  int backgroundRatio_ = 1;
+  double backgroundRatio_ = 1;
   QImage image_;
   std::unique_ptr<QPainter> painter_;
   int penWidth_ = 1;
