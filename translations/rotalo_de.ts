@@ -788,6 +788,18 @@
         <source>Use the Patterns menu again to remove the pattern.</source>
         <translation>Über das Menü Muster können Sie das Muster wieder entfernen.</translation>
     </message>
+    <message>
+        <source>(top layer done)</source>
+        <translation>(obere Schicht fertig)</translation>
+    </message>
+    <message>
+        <source>(middle layer done)</source>
+        <translation>(mittlere Schicht fertig)</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>rotalo::ui::SplashForm</name>

@@ -788,6 +788,18 @@
         <source>Use the Patterns menu again to remove the pattern.</source>
         <translation>Usa otra vez el menú Patrones para quitar el patrón.</translation>
     </message>
+    <message>
+        <source>(top layer done)</source>
+        <translation>(capa superior hecha)</translation>
+    </message>
+    <message>
+        <source>(middle layer done)</source>
+        <translation>(capa intermedia hecha)</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>rotalo::ui::SplashForm</name>

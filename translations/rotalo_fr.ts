@@ -150,7 +150,7 @@
     </message>
     <message>
         <source>Warning: You appear to be running in low colour mode.</source>
-        <translation>Attention : votre écran semble n&apos;afficher que peu de couleurs.</translation>
+        <translation>Attention&#xa0;: votre écran semble n&apos;afficher que peu de couleurs.</translation>
     </message>
     <message>
         <source>You should increase the number of colours displayed in the display settings of your desktop.</source>
@@ -158,7 +158,7 @@
     </message>
     <message>
         <source>Proceed with Rotalo anyway?</source>
-        <translation>Continuer quand même avec Rotalo ?</translation>
+        <translation>Continuer quand même avec Rotalo&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Rotalo solves your own scrambled cube. You paint its stickers onto a drawing, Rotalo checks the painting, works out a solution layer by layer and shows it to you move by move, so that you can follow along on your real cube.</source>
-        <translation>Rotalo résout votre propre cube mélangé. Vous peignez ses autocollants sur un dessin ; Rotalo vérifie la peinture, calcule une solution couche par couche et vous la montre coup par coup, pour que vous puissiez la suivre sur votre vrai cube.</translation>
+        <translation>Rotalo résout votre propre cube mélangé. Vous peignez ses autocollants sur un dessin&#xa0;; Rotalo vérifie la peinture, calcule une solution couche par couche et vous la montre coup par coup, pour que vous puissiez la suivre sur votre vrai cube.</translation>
     </message>
     <message>
         <source>Choosing the colours</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Tick the six colours your cube has, then press &quot;Next --&gt;&quot;. Rotalo remembers them for the next time.</source>
-        <translation>Cochez les six couleurs de votre cube, puis appuyez sur « Suivant --&gt; ». Rotalo les retient pour la prochaine fois.</translation>
+        <translation>Cochez les six couleurs de votre cube, puis appuyez sur «&#xa0;Suivant --&gt;&#xa0;». Rotalo les retient pour la prochaine fois.</translation>
     </message>
     <message>
         <source>Painting your cube</source>
@@ -193,15 +193,15 @@
     </message>
     <message>
         <source>Choose a colour in the Paint Box and click on a sticker to paint it; right-click clears it. Click on an arrow head around the cube to turn the whole drawing, and your cube with it, to reach the hidden faces.</source>
-        <translation>Choisissez une couleur dans la Palette et cliquez sur un autocollant pour le peindre ; un clic droit l&apos;efface. Cliquez sur une pointe de flèche autour du cube pour tourner tout le dessin, et votre cube avec lui, afin d&apos;atteindre les faces cachées.</translation>
+        <translation>Choisissez une couleur dans la Palette et cliquez sur un autocollant pour le peindre&#xa0;; un clic droit l&apos;efface. Cliquez sur une pointe de flèche autour du cube pour tourner tout le dessin, et votre cube avec lui, afin d&apos;atteindre les faces cachées.</translation>
     </message>
     <message>
         <source>Without a mouse: Tab takes you to the drawing, the arrow keys move the cursor from sticker to sticker, keys 1 to 6 paint with the colours of the Paint Box, Space paints with the chosen colour, Delete clears, and X, Y and Z (with Shift the other way) turn the whole cube.</source>
-        <translation>Sans souris : Tab vous amène au dessin, les touches fléchées déplacent le curseur d&apos;un autocollant à l&apos;autre, les touches 1 à 6 peignent avec les couleurs de la Palette, Espace peint avec la couleur choisie, Suppr efface, et X, Y et Z (avec Maj dans l&apos;autre sens) tournent tout le cube.</translation>
+        <translation>Sans souris&#xa0;: Tab vous amène au dessin, les touches fléchées déplacent le curseur d&apos;un autocollant à l&apos;autre, les touches 1 à 6 peignent avec les couleurs de la Palette, Espace peint avec la couleur choisie, Suppr efface, et X, Y et Z (avec Maj dans l&apos;autre sens) tournent tout le cube.</translation>
     </message>
     <message>
         <source>Options &gt; Quick Fill paints a solved cube and Options &gt; Jumble scrambles it. Cube &gt; Undo and Redo take back and repeat every step of painting; Cube &gt; New Cube starts again.</source>
-        <translation>Options &gt; Remplissage rapide peint un cube résolu et Options &gt; Mélanger le mélange. Cube &gt; Annuler et Rétablir annulent et refont chaque étape de la peinture ; Cube &gt; Nouveau cube recommence à zéro.</translation>
+        <translation>Options &gt; Remplissage rapide peint un cube résolu et Options &gt; Mélanger le mélange. Cube &gt; Annuler et Rétablir annulent et refont chaque étape de la peinture&#xa0;; Cube &gt; Nouveau cube recommence à zéro.</translation>
     </message>
     <message>
         <source>A scrambled cube</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>Press &quot;Solve&quot; when all six faces are painted. If the painting cannot be a real cube, Rotalo says what is wrong: a colour that does not appear nine times, or a piece that no cube has.</source>
-        <translation>Appuyez sur « Résoudre » quand les six faces sont peintes. Si la peinture ne peut pas être celle d&apos;un vrai cube, Rotalo indique ce qui ne va pas : une couleur qui n&apos;apparaît pas neuf fois, ou une pièce qu&apos;aucun cube ne possède.</translation>
+        <translation>Appuyez sur «&#xa0;Résoudre&#xa0;» quand les six faces sont peintes. Si la peinture ne peut pas être celle d&apos;un vrai cube, Rotalo indique ce qui ne va pas&#xa0;: une couleur qui n&apos;apparaît pas neuf fois, ou une pièce qu&apos;aucun cube ne possède.</translation>
     </message>
     <message>
         <source>Repairing a cube that was put back wrongly</source>
@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>A cube that was once taken apart and put back together wrongly cannot be solved by turning its sides. Rotalo then shows you, picture by picture, which piece to take out and how to put it back. Press &quot;Next --&gt;&quot; after each step.</source>
-        <translation>Un cube qui a été démonté puis mal remonté ne peut pas être résolu en tournant ses faces. Rotalo vous montre alors, image par image, quelle pièce retirer et comment la remettre. Appuyez sur « Suivant --&gt; » après chaque étape.</translation>
+        <translation>Un cube qui a été démonté puis mal remonté ne peut pas être résolu en tournant ses faces. Rotalo vous montre alors, image par image, quelle pièce retirer et comment la remettre. Appuyez sur «&#xa0;Suivant --&gt;&#xa0;» après chaque étape.</translation>
     </message>
     <message>
         <source>Following the solution</source>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>Press &quot;Go !&quot; and turn your cube as the drawing turns. &quot;Pause&quot; stops the playback and &quot;Back&quot; takes a move back while it is paused. The Animation menu sets how smoothly the sides turn and how long Rotalo waits between moves; with Step by Step it waits for you to press &quot;Next Move&quot; or Space after every move.</source>
-        <translation>Appuyez sur « C&apos;est parti ! » et tournez votre cube comme tourne le dessin. « Pause » interrompt la lecture et « Retour » revient d&apos;un coup en arrière pendant la pause. Le menu Animation règle la fluidité avec laquelle les faces tournent et le temps que Rotalo attend entre les coups ; avec Pas à pas, il attend après chaque coup que vous appuyiez sur « Coup suivant » ou sur Espace.</translation>
+        <translation>Appuyez sur «&#xa0;C&apos;est parti&#xa0;!&#xa0;» et tournez votre cube comme tourne le dessin. «&#xa0;Pause&#xa0;» interrompt la lecture et «&#xa0;Retour&#xa0;» revient d&apos;un coup en arrière pendant la pause. Le menu Animation règle la fluidité avec laquelle les faces tournent et le temps que Rotalo attend entre les coups&#xa0;; avec Pas à pas, il attend après chaque coup que vous appuyiez sur «&#xa0;Coup suivant&#xa0;» ou sur Espace.</translation>
     </message>
     <message>
         <source>Options &gt; Fewest Moves looks for a much shorter solution, which is harder to follow.</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>When your cube is solved, the Patterns menu puts a pattern on it; choose the same entry again to take it off.</source>
-        <translation>Quand votre cube est résolu, le menu Motifs y dessine un motif ; choisissez à nouveau la même entrée pour l&apos;enlever.</translation>
+        <translation>Quand votre cube est résolu, le menu Motifs y dessine un motif&#xa0;; choisissez à nouveau la même entrée pour l&apos;enlever.</translation>
     </message>
     <message>
         <source>Keys</source>
@@ -308,7 +308,7 @@
     </message>
     <message>
         <source>Drawing of the cube: the top face and the two front faces</source>
-        <translation>Dessin du cube : la face du dessus et les deux faces avant</translation>
+        <translation>Dessin du cube&#xa0;: la face du dessus et les deux faces avant</translation>
     </message>
 </context>
 <context>
@@ -575,7 +575,7 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Stop Solving</source>
@@ -587,7 +587,7 @@
     </message>
     <message>
         <source>The 54 digits of the cube:</source>
-        <translation>Les 54 chiffres du cube :</translation>
+        <translation>Les 54 chiffres du cube&#xa0;:</translation>
     </message>
     <message>
         <source>the stickers of facelets 1 to 48, then the six centres,</source>
@@ -603,11 +603,11 @@
     </message>
     <message>
         <source>The text has %1 characters, but a cube is exactly 54 digits.</source>
-        <translation>Le texte n&apos;a pas 54 caractères mais %1 : un cube s&apos;écrit avec exactement 54 chiffres.</translation>
+        <translation>Le texte n&apos;a pas 54 caractères mais %1&#xa0;: un cube s&apos;écrit avec exactement 54 chiffres.</translation>
     </message>
     <message>
         <source>Character %1, &quot;%2&quot;, is not a digit from 0 to 6.</source>
-        <translation>Le caractère %1, « %2 », n&apos;est pas un chiffre de 0 à 6.</translation>
+        <translation>Le caractère %1, «&#xa0;%2&#xa0;», n&apos;est pas un chiffre de 0 à 6.</translation>
     </message>
     <message>
         <source>Quick Fill</source>
@@ -623,7 +623,7 @@
     </message>
     <message>
         <source>Which side?</source>
-        <translation>Quelle face ?</translation>
+        <translation>Quelle face&#xa0;?</translation>
     </message>
     <message>
         <source>Please give the side as a number from 1 to 6.</source>
@@ -635,7 +635,7 @@
     </message>
     <message>
         <source>Which way?</source>
-        <translation>Dans quel sens ?</translation>
+        <translation>Dans quel sens&#xa0;?</translation>
     </message>
     <message>
         <source>Please give the number of quarter turns from -3 to 3, but not 0.</source>
@@ -651,23 +651,23 @@
     </message>
     <message>
         <source>H and W are the size of the drawing in pixels: please give numbers from 1 to %1.</source>
-        <translation>H et L sont la taille du dessin en pixels : veuillez indiquer des nombres de 1 à %1.</translation>
+        <translation>H et L sont la taille du dessin en pixels&#xa0;: veuillez indiquer des nombres de 1 à %1.</translation>
     </message>
     <message>
         <source>SH and SW are the drawing units across the drawing: please give numbers from 1 to %1.</source>
-        <translation>EH et EL sont les unités de dessin sur la hauteur et la largeur du dessin : veuillez indiquer des nombres de 1 à %1.</translation>
+        <translation>EH et EL sont les unités de dessin sur la hauteur et la largeur du dessin&#xa0;: veuillez indiquer des nombres de 1 à %1.</translation>
     </message>
     <message>
         <source>Twips: </source>
-        <translation>Twips : </translation>
+        <translation>Twips&#xa0;: </translation>
     </message>
     <message>
         <source>Actual: </source>
-        <translation>Réel : </translation>
+        <translation>Réel&#xa0;: </translation>
     </message>
     <message>
         <source>Scale: </source>
-        <translation>Échelle : </translation>
+        <translation>Échelle&#xa0;: </translation>
     </message>
     <message>
         <source>Working...</source>
@@ -746,7 +746,7 @@
     </message>
     <message>
         <source>Go !</source>
-        <translation>C&apos;est parti !</translation>
+        <translation>C&apos;est parti&#xa0;!</translation>
     </message>
     <message>
         <source>Solving...</source>
@@ -774,7 +774,7 @@
     </message>
     <message>
         <source>Congratulations!  Your whole cube is now complete.</source>
-        <translation>Félicitations !  Votre cube est maintenant entièrement résolu.</translation>
+        <translation>Félicitations&#xa0;!  Votre cube est maintenant entièrement résolu.</translation>
     </message>
     <message>
         <source>Use the Patterns menu to apply patterns to your cube.</source>
@@ -787,6 +787,18 @@
     <message>
         <source>Use the Patterns menu again to remove the pattern.</source>
         <translation>Utilisez à nouveau le menu Motifs pour enlever le motif.</translation>
+    </message>
+    <message>
+        <source>(top layer done)</source>
+        <translation>(couche du haut terminée)</translation>
+    </message>
+    <message>
+        <source>(middle layer done)</source>
+        <translation>(couche du milieu terminée)</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -817,7 +829,7 @@
     </message>
     <message>
         <source>Welcome to Rotalo!</source>
-        <translation>Bienvenue dans Rotalo !</translation>
+        <translation>Bienvenue dans Rotalo&#xa0;!</translation>
     </message>
     <message>
         <source>You must have a screen size of at least 800 x 600 to run Rotalo</source>

@@ -7,10 +7,6 @@
 
 namespace rotalo {
 
-std::string ProgressText(int done, int total) {
-  return std::to_string(done) + " of " + std::to_string(total);
-}
-
 int GageWidth(int labelWidth, int done, int total) {
   if (total <= 0) {
     return labelWidth;

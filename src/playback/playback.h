@@ -18,9 +18,6 @@ struct PlayState {
   int MovesInAll() const { return TokenTotal - MarkerTotal; }
 };
 
-// "done of total", numbers without leading zeros or spaces.
-std::string ProgressText(int done, int total);
-
 // The width of the progress bar for `done` moves of `total` on a label
 // `labelWidth` wide: the full width when there are no moves at all.
 int GageWidth(int labelWidth, int done, int total);

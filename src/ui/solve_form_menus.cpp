@@ -137,7 +137,13 @@ void SolveForm::MenuFewest_Click() {
 }
 
 void SolveForm::MenuNotation_Click() {
-  services_.MsgBox(this, QString::fromStdString(StandardNotation(SolutionText)), kOkOnly);
+  // The moves stay in the notation's letters; the markers are words.
+  QString text = QString::fromStdString(StandardNotation(SolutionText));
+  text.replace(QString::fromUtf8(kTopLayerDone.data(), static_cast<qsizetype>(kTopLayerDone.size())),
+               tr("(top layer done)"));
+  text.replace(QString::fromUtf8(kMiddleLayerDone.data(), static_cast<qsizetype>(kMiddleLayerDone.size())),
+               tr("(middle layer done)"));
+  services_.MsgBox(this, text, kOkOnly);
 }
 
 void SolveForm::MenuCopyText_Click() {

@@ -266,7 +266,7 @@ void SolveForm::RepairDialogue(const Faults& faults) {
 // Playback.
 
 void SolveForm::ShowProgress(int done, int total) {
-  ProgressLabel->setText(QString::fromStdString(ProgressText(done, total)));
+  ProgressLabel->setText(tr("%1 of %2").arg(done).arg(total));
   Gage->resize(GageWidth(ProgressLabel->width(), done, total), Gage->height());
 }
 
