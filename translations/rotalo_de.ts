@@ -256,20 +256,8 @@
         <translation>Neuer Würfel</translation>
     </message>
     <message>
-        <source>Ctrl+Z, Ctrl+Shift+Z</source>
-        <translation>Strg+Z, Strg+Umschalt+Z</translation>
-    </message>
-    <message>
         <source>Undo and redo a step of painting</source>
         <translation>Einen Malschritt rückgängig machen und wiederherstellen</translation>
-    </message>
-    <message>
-        <source>Arrow keys, 1 to 6, Space, Delete</source>
-        <translation>Pfeiltasten, 1 bis 6, Leertaste, Entf</translation>
-    </message>
-    <message>
-        <source>Move the cursor, paint, clear</source>
-        <translation>Cursor bewegen, malen, löschen</translation>
     </message>
     <message>
         <source>X, Y, Z</source>
@@ -298,6 +286,18 @@
     <message>
         <source>&lt;h3&gt;Rotalo %1&lt;/h3&gt;&lt;p&gt;Paint your own scrambled cube, and watch it solved move by move.&lt;/p&gt;&lt;p&gt;Rotalo is free software under the GNU General Public License, version 3 or any later version.&lt;/p&gt;&lt;p&gt;Built with Qt %2.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Rotalo %1&lt;/h3&gt;&lt;p&gt;Malen Sie Ihren eigenen verdrehten Würfel aus und sehen Sie zu, wie er Zug für Zug gelöst wird.&lt;/p&gt;&lt;p&gt;Rotalo ist freie Software unter der GNU General Public License, Version 3 oder jeder späteren Version.&lt;/p&gt;&lt;p&gt;Erstellt mit Qt %2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z; Ctrl+Shift+Z or Ctrl+Y</source>
+        <translation>Strg+Z; Strg+Umschalt+Z oder Strg+Y</translation>
+    </message>
+    <message>
+        <source>Arrow keys; 1 to 6, Space; Delete, Backspace or 0</source>
+        <translation>Pfeiltasten; 1 bis 6, Leertaste; Entf, Rücktaste oder 0</translation>
+    </message>
+    <message>
+        <source>Move the cursor; paint; clear</source>
+        <translation>Cursor bewegen; malen; löschen</translation>
     </message>
 </context>
 <context>

@@ -256,20 +256,8 @@
         <translation>Nuevo cubo</translation>
     </message>
     <message>
-        <source>Ctrl+Z, Ctrl+Shift+Z</source>
-        <translation>Ctrl+Z, Ctrl+Mayús+Z</translation>
-    </message>
-    <message>
         <source>Undo and redo a step of painting</source>
         <translation>Deshacer y rehacer un paso de la pintura</translation>
-    </message>
-    <message>
-        <source>Arrow keys, 1 to 6, Space, Delete</source>
-        <translation>Teclas de flecha, 1 a 6, Espacio, Supr</translation>
-    </message>
-    <message>
-        <source>Move the cursor, paint, clear</source>
-        <translation>Mover el cursor, pintar, borrar</translation>
     </message>
     <message>
         <source>X, Y, Z</source>
@@ -298,6 +286,18 @@
     <message>
         <source>&lt;h3&gt;Rotalo %1&lt;/h3&gt;&lt;p&gt;Paint your own scrambled cube, and watch it solved move by move.&lt;/p&gt;&lt;p&gt;Rotalo is free software under the GNU General Public License, version 3 or any later version.&lt;/p&gt;&lt;p&gt;Built with Qt %2.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Rotalo %1&lt;/h3&gt;&lt;p&gt;Pinta tu propio cubo desordenado y míralo resolverse movimiento a movimiento.&lt;/p&gt;&lt;p&gt;Rotalo es software libre bajo la licencia GNU General Public License, versión 3 o cualquier versión posterior.&lt;/p&gt;&lt;p&gt;Compilado con Qt %2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z; Ctrl+Shift+Z or Ctrl+Y</source>
+        <translation>Ctrl+Z; Ctrl+Mayús+Z o Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Arrow keys; 1 to 6, Space; Delete, Backspace or 0</source>
+        <translation>Teclas de flecha; 1 a 6, Espacio; Supr, Retroceso o 0</translation>
+    </message>
+    <message>
+        <source>Move the cursor; paint; clear</source>
+        <translation>Mover el cursor; pintar; borrar</translation>
     </message>
 </context>
 <context>

@@ -256,20 +256,8 @@
         <translation>Nouveau cube</translation>
     </message>
     <message>
-        <source>Ctrl+Z, Ctrl+Shift+Z</source>
-        <translation>Ctrl+Z, Ctrl+Maj+Z</translation>
-    </message>
-    <message>
         <source>Undo and redo a step of painting</source>
         <translation>Annuler et rétablir une étape de la peinture</translation>
-    </message>
-    <message>
-        <source>Arrow keys, 1 to 6, Space, Delete</source>
-        <translation>Touches fléchées, 1 à 6, Espace, Suppr</translation>
-    </message>
-    <message>
-        <source>Move the cursor, paint, clear</source>
-        <translation>Déplacer le curseur, peindre, effacer</translation>
     </message>
     <message>
         <source>X, Y, Z</source>
@@ -298,6 +286,18 @@
     <message>
         <source>&lt;h3&gt;Rotalo %1&lt;/h3&gt;&lt;p&gt;Paint your own scrambled cube, and watch it solved move by move.&lt;/p&gt;&lt;p&gt;Rotalo is free software under the GNU General Public License, version 3 or any later version.&lt;/p&gt;&lt;p&gt;Built with Qt %2.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Rotalo %1&lt;/h3&gt;&lt;p&gt;Peignez votre propre cube mélangé et regardez-le se résoudre coup par coup.&lt;/p&gt;&lt;p&gt;Rotalo est un logiciel libre distribué sous la licence GNU General Public License, version 3 ou toute version ultérieure.&lt;/p&gt;&lt;p&gt;Compilé avec Qt %2.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z; Ctrl+Shift+Z or Ctrl+Y</source>
+        <translation>Ctrl+Z ; Ctrl+Maj+Z ou Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Arrow keys; 1 to 6, Space; Delete, Backspace or 0</source>
+        <translation>Touches fléchées ; 1 à 6, Espace ; Suppr, Retour arrière ou 0</translation>
+    </message>
+    <message>
+        <source>Move the cursor; paint; clear</source>
+        <translation>Déplacer le curseur ; peindre ; effacer</translation>
     </message>
 </context>
 <context>

@@ -71,8 +71,8 @@ QString HandbookWindow::Html() {
                       "to take it off.")});
   html += QStringLiteral("<h2>%1</h2><table cellspacing=\"4\">").arg(tr("Keys").toHtmlEscaped());
   html += KeyRow(tr("Ctrl+N"), tr("New cube"));
-  html += KeyRow(tr("Ctrl+Z, Ctrl+Shift+Z"), tr("Undo and redo a step of painting"));
-  html += KeyRow(tr("Arrow keys, 1 to 6, Space, Delete"), tr("Move the cursor, paint, clear"));
+  html += KeyRow(tr("Ctrl+Z; Ctrl+Shift+Z or Ctrl+Y"), tr("Undo and redo a step of painting"));
+  html += KeyRow(tr("Arrow keys; 1 to 6, Space; Delete, Backspace or 0"), tr("Move the cursor; paint; clear"));
   html += KeyRow(tr("X, Y, Z"), tr("Turn the whole cube"));
   html += KeyRow(tr("Alt+G, Alt+U, Alt+B"), tr("Go, Pause or Resume, Back"));
   html += KeyRow(tr("F1"), tr("This handbook"));

@@ -3,11 +3,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSet>
+#include <QTextBrowser>
+#include <QTextDocument>
 #include <QtTest>
 
 #include "form_fixture.h"
 #include "model/rotation.h"
 #include "render/cube_drawing.h"
+#include "ui/help.h"
 #include "ui/swatch.h"
 
 using namespace rotalo;
@@ -240,6 +243,28 @@ class SolveFormTest : public QObject {
       (agree ? same : differ) += 1;
     }
     QVERIFY2(differ * 10 < same + differ, qPrintable(QString("%1 of %2 differ").arg(differ).arg(same + differ)));
+  }
+
+  // F1 opens the handbook beside the window, with the program's own
+  // pictures; About names the version and the toolkit's.
+  void HelpMenuShowsTheHandbookAndAbout() {
+    FormFixture f;
+    QVERIFY(f.Activate());
+    QTest::keyClick(&f.w, Qt::Key_F1);
+    auto* handbook = qobject_cast<HandbookWindow*>(f.w.Handbook());
+    QVERIFY(handbook != nullptr && handbook->isVisible());
+    QTextDocument* page = handbook->Browser()->document();
+    QVERIFY(page->toPlainText().contains("Painting your cube"));
+    for (const char* picture : {"cube:solved", "cube:jumbled"}) {
+      const auto image = page->resource(QTextDocument::ImageResource, QUrl(picture)).value<QImage>();
+      QVERIFY2(!image.isNull() && image.pixel(100, 100) != image.pixel(0, 0), picture);  // a cube on grey
+    }
+    f.w.MenuHandbook->trigger();  // the same window again
+    QCOMPARE(f.w.Handbook(), handbook);
+    f.w.MenuAbout->trigger();
+    QCOMPARE(f.messages.size(), 1);
+    QVERIFY(f.messages.front().startsWith("About Rotalo: "));
+    QVERIFY(f.messages.front().contains("2.2.5") && f.messages.front().contains(qVersion()));
   }
 
   void ClosingDuringAnAnimationEndsAtOnce() {
