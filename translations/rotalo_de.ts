@@ -312,6 +312,114 @@
     </message>
 </context>
 <context>
+    <name>rotalo::ui::ScanWindow</name>
+    <message>
+        <source>Scan Cube</source>
+        <translation>Würfel scannen</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>Fotos hinzufügen</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.webp);;All files (*)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.bmp *.webp);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Camera picture</source>
+        <translation>Kamerabild</translation>
+    </message>
+    <message>
+        <source>&amp;Camera</source>
+        <translation>&amp;Kamera</translation>
+    </message>
+    <message>
+        <source>Photos read</source>
+        <translation>Gelesene Fotos</translation>
+    </message>
+    <message>
+        <source>&amp;Add Photos...</source>
+        <translation>Fotos &amp;hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Photos</source>
+        <translation>&amp;Fotos</translation>
+    </message>
+    <message>
+        <source>&amp;Use This Cube</source>
+        <translation>Diesen Würfel &amp;verwenden</translation>
+    </message>
+    <message>
+        <source>Start A&amp;gain</source>
+        <translation>&amp;Neu beginnen</translation>
+    </message>
+    <message>
+        <source>No camera</source>
+        <translation>Keine Kamera</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture Rotalo can read.</source>
+        <translation>%1 ist kein Bild, das Rotalo lesen kann.</translation>
+    </message>
+    <message>
+        <source>No cube face was found in %1.</source>
+        <translation>In %1 wurde keine Würfelseite gefunden.</translation>
+    </message>
+    <message>
+        <source>Six faces have been read already: start again to read others.</source>
+        <translation>Es wurden schon sechs Seiten gelesen. Beginnen Sie neu, um andere zu lesen.</translation>
+    </message>
+    <message>
+        <source>Read the six faces of your cube, from the camera or from photos, in any order and any way up.</source>
+        <translation>Lesen Sie die sechs Seiten Ihres Würfels mit der Kamera oder aus Fotos ein, in beliebiger Reihenfolge und beliebig gedreht.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of 6 faces read.</source>
+        <translation>
+            <numerusform>%n von 6 Seiten gelesen.</numerusform>
+            <numerusform>%n von 6 Seiten gelesen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All 54 stickers read.</source>
+        <translation>Alle 54 Aufkleber gelesen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stickers could not be read for sure: they are left for you to paint.</source>
+        <translation>
+            <numerusform>%n Aufkleber konnte nicht sicher gelesen werden: Sie malen ihn selbst aus.</numerusform>
+            <numerusform>%n Aufkleber konnten nicht sicher gelesen werden: Sie malen sie selbst aus.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The faces fit more than one cube: the stickers where they differ are left for you to paint.</source>
+        <translation>Die Seiten passen zu mehr als einem Würfel: Die Aufkleber, in denen sich diese unterscheiden, malen Sie selbst aus.</translation>
+    </message>
+    <message>
+        <source>Face %1 read</source>
+        <translation>Seite %1 gelesen</translation>
+    </message>
+    <message>
+        <source>No camera was found. You can read the cube from photos instead.</source>
+        <translation>Es wurde keine Kamera gefunden. Sie können den Würfel stattdessen aus Fotos einlesen.</translation>
+    </message>
+    <message>
+        <source>Hold a face of your cube in front of the camera and keep it still until it is taken.</source>
+        <translation>Halten Sie eine Seite Ihres Würfels vor die Kamera und halten Sie sie still, bis sie aufgenommen ist.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of 6 faces taken. Now show the next face, any way up.</source>
+        <translation>
+            <numerusform>%n von 6 Seiten aufgenommen. Zeigen Sie jetzt die nächste Seite, beliebig gedreht.</numerusform>
+            <numerusform>%n von 6 Seiten aufgenommen. Zeigen Sie jetzt die nächste Seite, beliebig gedreht.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All six faces are taken.</source>
+        <translation>Alle sechs Seiten sind aufgenommen.</translation>
+    </message>
+</context>
+<context>
     <name>rotalo::ui::SolveForm</name>
     <message>
         <source>Progress</source>
@@ -799,6 +907,21 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Sc&amp;an Cube...</source>
+        <translation>Würfel sc&amp;annen...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stickers are left to paint.</source>
+        <translation>
+            <numerusform>Noch %n Aufkleber auszumalen.</numerusform>
+            <numerusform>Noch %n Aufkleber auszumalen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Scan Cube</source>
+        <translation>Würfel scannen</translation>
     </message>
 </context>
 <context>

@@ -312,6 +312,114 @@
     </message>
 </context>
 <context>
+    <name>rotalo::ui::ScanWindow</name>
+    <message>
+        <source>Scan Cube</source>
+        <translation>Escanear el cubo</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>Añadir fotos</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.webp);;All files (*)</source>
+        <translation>Imágenes (*.png *.jpg *.jpeg *.bmp *.webp);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Camera picture</source>
+        <translation>Imagen de la cámara</translation>
+    </message>
+    <message>
+        <source>&amp;Camera</source>
+        <translation>&amp;Cámara</translation>
+    </message>
+    <message>
+        <source>Photos read</source>
+        <translation>Fotos leídas</translation>
+    </message>
+    <message>
+        <source>&amp;Add Photos...</source>
+        <translation>&amp;Añadir fotos...</translation>
+    </message>
+    <message>
+        <source>&amp;Photos</source>
+        <translation>&amp;Fotos</translation>
+    </message>
+    <message>
+        <source>&amp;Use This Cube</source>
+        <translation>&amp;Usar este cubo</translation>
+    </message>
+    <message>
+        <source>Start A&amp;gain</source>
+        <translation>&amp;Empezar de nuevo</translation>
+    </message>
+    <message>
+        <source>No camera</source>
+        <translation>Sin cámara</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture Rotalo can read.</source>
+        <translation>%1 no es una imagen que Rotalo pueda leer.</translation>
+    </message>
+    <message>
+        <source>No cube face was found in %1.</source>
+        <translation>No se ha encontrado ninguna cara del cubo en %1.</translation>
+    </message>
+    <message>
+        <source>Six faces have been read already: start again to read others.</source>
+        <translation>Ya se han leído seis caras: empieza de nuevo para leer otras.</translation>
+    </message>
+    <message>
+        <source>Read the six faces of your cube, from the camera or from photos, in any order and any way up.</source>
+        <translation>Lee las seis caras de tu cubo con la cámara o desde fotos, en cualquier orden y en cualquier posición.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of 6 faces read.</source>
+        <translation>
+            <numerusform>%n de 6 caras leída.</numerusform>
+            <numerusform>%n de 6 caras leídas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All 54 stickers read.</source>
+        <translation>Se han leído las 54 pegatinas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stickers could not be read for sure: they are left for you to paint.</source>
+        <translation>
+            <numerusform>%n pegatina no se ha podido leer con seguridad: te toca pintarla a ti.</numerusform>
+            <numerusform>%n pegatinas no se han podido leer con seguridad: te toca pintarlas a ti.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The faces fit more than one cube: the stickers where they differ are left for you to paint.</source>
+        <translation>Las caras encajan con más de un cubo: te toca pintar las pegatinas en las que difieren.</translation>
+    </message>
+    <message>
+        <source>Face %1 read</source>
+        <translation>Cara %1 leída</translation>
+    </message>
+    <message>
+        <source>No camera was found. You can read the cube from photos instead.</source>
+        <translation>No se ha encontrado ninguna cámara. Puedes leer el cubo desde fotos.</translation>
+    </message>
+    <message>
+        <source>Hold a face of your cube in front of the camera and keep it still until it is taken.</source>
+        <translation>Pon una cara de tu cubo delante de la cámara y mantenla quieta hasta que se capture.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of 6 faces taken. Now show the next face, any way up.</source>
+        <translation>
+            <numerusform>%n de 6 caras capturada. Ahora muestra la cara siguiente, en cualquier posición.</numerusform>
+            <numerusform>%n de 6 caras capturadas. Ahora muestra la cara siguiente, en cualquier posición.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All six faces are taken.</source>
+        <translation>Las seis caras están capturadas.</translation>
+    </message>
+</context>
+<context>
     <name>rotalo::ui::SolveForm</name>
     <message>
         <source>Progress</source>
@@ -799,6 +907,21 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Sc&amp;an Cube...</source>
+        <translation>Escane&amp;ar el cubo...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stickers are left to paint.</source>
+        <translation>
+            <numerusform>Queda %n pegatina por pintar.</numerusform>
+            <numerusform>Quedan %n pegatinas por pintar.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Scan Cube</source>
+        <translation>Escanear el cubo</translation>
     </message>
 </context>
 <context>

@@ -289,15 +289,15 @@
     </message>
     <message>
         <source>Ctrl+Z; Ctrl+Shift+Z or Ctrl+Y</source>
-        <translation>Ctrl+Z ; Ctrl+Maj+Z ou Ctrl+Y</translation>
+        <translation>Ctrl+Z&#xa0;; Ctrl+Maj+Z ou Ctrl+Y</translation>
     </message>
     <message>
         <source>Arrow keys; 1 to 6, Space; Delete, Backspace or 0</source>
-        <translation>Touches fléchées ; 1 à 6, Espace ; Suppr, Retour arrière ou 0</translation>
+        <translation>Touches fléchées&#xa0;; 1 à 6, Espace&#xa0;; Suppr, Retour arrière ou 0</translation>
     </message>
     <message>
         <source>Move the cursor; paint; clear</source>
-        <translation>Déplacer le curseur ; peindre ; effacer</translation>
+        <translation>Déplacer le curseur&#xa0;; peindre&#xa0;; effacer</translation>
     </message>
 </context>
 <context>
@@ -309,6 +309,114 @@
     <message>
         <source>Drawing of the cube: the top face and the two front faces</source>
         <translation>Dessin du cube&#xa0;: la face du dessus et les deux faces avant</translation>
+    </message>
+</context>
+<context>
+    <name>rotalo::ui::ScanWindow</name>
+    <message>
+        <source>Scan Cube</source>
+        <translation>Scanner le cube</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>Ajouter des photos</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.webp);;All files (*)</source>
+        <translation>Images (*.png *.jpg *.jpeg *.bmp *.webp);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Camera picture</source>
+        <translation>Image de la caméra</translation>
+    </message>
+    <message>
+        <source>&amp;Camera</source>
+        <translation>&amp;Caméra</translation>
+    </message>
+    <message>
+        <source>Photos read</source>
+        <translation>Photos lues</translation>
+    </message>
+    <message>
+        <source>&amp;Add Photos...</source>
+        <translation>&amp;Ajouter des photos...</translation>
+    </message>
+    <message>
+        <source>&amp;Photos</source>
+        <translation>&amp;Photos</translation>
+    </message>
+    <message>
+        <source>&amp;Use This Cube</source>
+        <translation>&amp;Utiliser ce cube</translation>
+    </message>
+    <message>
+        <source>Start A&amp;gain</source>
+        <translation>&amp;Recommencer</translation>
+    </message>
+    <message>
+        <source>No camera</source>
+        <translation>Pas de caméra</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture Rotalo can read.</source>
+        <translation>%1 n’est pas une image que Rotalo sait lire.</translation>
+    </message>
+    <message>
+        <source>No cube face was found in %1.</source>
+        <translation>Aucune face de cube n’a été trouvée dans %1.</translation>
+    </message>
+    <message>
+        <source>Six faces have been read already: start again to read others.</source>
+        <translation>Six faces ont déjà été lues : recommencez pour en lire d’autres.</translation>
+    </message>
+    <message>
+        <source>Read the six faces of your cube, from the camera or from photos, in any order and any way up.</source>
+        <translation>Lisez les six faces de votre cube avec la caméra ou à partir de photos, dans n’importe quel ordre et dans n’importe quel sens.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of 6 faces read.</source>
+        <translation>
+            <numerusform>%n face sur 6 lue.</numerusform>
+            <numerusform>%n faces sur 6 lues.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All 54 stickers read.</source>
+        <translation>Les 54 autocollants ont été lus.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stickers could not be read for sure: they are left for you to paint.</source>
+        <translation>
+            <numerusform>%n autocollant n’a pas pu être lu avec certitude : c’est à vous de le peindre.</numerusform>
+            <numerusform>%n autocollants n’ont pas pu être lus avec certitude : c’est à vous de les peindre.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The faces fit more than one cube: the stickers where they differ are left for you to paint.</source>
+        <translation>Les faces correspondent à plus d’un cube : c’est à vous de peindre les autocollants qui diffèrent.</translation>
+    </message>
+    <message>
+        <source>Face %1 read</source>
+        <translation>Face %1 lue</translation>
+    </message>
+    <message>
+        <source>No camera was found. You can read the cube from photos instead.</source>
+        <translation>Aucune caméra n’a été trouvée. Vous pouvez lire le cube à partir de photos.</translation>
+    </message>
+    <message>
+        <source>Hold a face of your cube in front of the camera and keep it still until it is taken.</source>
+        <translation>Présentez une face de votre cube à la caméra et tenez-la immobile jusqu’à ce qu’elle soit prise.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of 6 faces taken. Now show the next face, any way up.</source>
+        <translation>
+            <numerusform>%n face sur 6 prise. Montrez maintenant la face suivante, dans n’importe quel sens.</numerusform>
+            <numerusform>%n faces sur 6 prises. Montrez maintenant la face suivante, dans n’importe quel sens.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All six faces are taken.</source>
+        <translation>Les six faces sont prises.</translation>
     </message>
 </context>
 <context>
@@ -799,6 +907,21 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Sc&amp;an Cube...</source>
+        <translation>Sc&amp;anner le cube...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stickers are left to paint.</source>
+        <translation>
+            <numerusform>Il reste %n autocollant à peindre.</numerusform>
+            <numerusform>Il reste %n autocollants à peindre.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Scan Cube</source>
+        <translation>Scanner le cube</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,7 @@
 #include "ui/kept_state.h"
 #include "ui/keyboard.h"
 #include "ui/picture_box.h"
+#include "ui/scan_window.h"
 #include "ui/start_form.h"
 #include "ui/swatch.h"
 #include "ui/texts.h"
@@ -254,6 +255,8 @@ void SolveForm::BuildMenus() {
       MenuOptions->addAction(tr("See Solution in Standard &Notation"), this, [this] { MenuNotation_Click(); });
   MenuCopyText = MenuOptions->addAction(tr("&Copy Cube as Text"), this, [this] { MenuCopyText_Click(); });
   MenuEnterText = MenuOptions->addAction(tr("&Enter Cube as Text..."), this, [this] { MenuEnterText_Click(); });
+  MenuScan = MenuOptions->addAction(tr("Sc&an Cube..."), this, [this] { MenuScan_Click(); });
+  MenuScan->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
 
   MenuPatterns = menuBar()->addMenu(tr("&Patterns"));
   const std::array<QString, 5> patternCaptions{tr("&Checks"), tr("C&entres"), tr("&HI"), tr("&Diagonal Lines"),
@@ -386,11 +389,17 @@ void SolveForm::Form_Load() {
 
 QString SolveForm::PaintingInstructions() const {
   const QString lf = QStringLiteral("\n\r");
-  return tr("- Click on a brush colour from the Paint Box.") + lf + lf +
-         tr("- Left click on the cube to colour it in.") + lf + lf +
-         tr("- Right click on the cube to clear a colour.") + lf + lf +
-         tr("- Click on an arrow head to rotate the cube.") + lf + lf +
-         tr("- Click Solve when all six sides are coloured in.");
+  QString text = tr("- Click on a brush colour from the Paint Box.") + lf + lf +
+                 tr("- Left click on the cube to colour it in.") + lf + lf +
+                 tr("- Right click on the cube to clear a colour.") + lf + lf +
+                 tr("- Click on an arrow head to rotate the cube.") + lf + lf +
+                 tr("- Click Solve when all six sides are coloured in.");
+  const Buffer& cube = vars_.current();
+  const auto left = std::count(cube.begin() + 1, cube.end(), Int16{0});
+  if (scanned_ && left > 0) {
+    text += lf + lf + tr("%n stickers are left to paint.", nullptr, static_cast<int>(left));
+  }
+  return text;
 }
 
 void SolveForm::ShowInstruction(const QString& text) {
@@ -569,6 +578,7 @@ void SolveForm::SetPhase(Phase phase) {
 void SolveForm::UpdateCommands() {
   const bool painting = phase_ == Phase::Painting && running_ == 0;
   MenuUndo->setEnabled(painting && undo_->canUndo());
+  MenuScan->setEnabled(painting);
   MenuRedo->setEnabled(painting && undo_->canRedo());
 }
 
@@ -699,6 +709,31 @@ void SolveForm::SetPainting(const Buffer& cube) {
   vars_.current() = cube;
   DrawCube();
   KeepPainting();
+  if (scanned_ && phase_ == Phase::Painting) {
+    ShowInstruction(PaintingInstructions());
+  }
+}
+
+void SolveForm::MenuScan_Click() {
+  if (phase_ != Phase::Painting || running_ > 0 || scanner_ != nullptr) {
+    return;
+  }
+  std::array<Colour, 6> chosen{};
+  for (std::size_t k = 0; k < chosen.size(); ++k) {
+    chosen[k] = vars_.ChosenColourValue[k + 1];
+  }
+  scanner_ = new ScanWindow(services_, chosen, this);
+  scanner_->setAttribute(Qt::WA_DeleteOnClose);
+  scanner_->setWindowModality(Qt::WindowModal);
+  connect(scanner_, &QObject::destroyed, this, [this] { scanner_ = nullptr; });
+  connect(scanner_, &ScanWindow::CubeChosen, this, [this](const Buffer& painting, int /*left*/) {
+    ChangeCube([this, painting] {
+      scanned_ = true;
+      ChangePainting(tr("Scan Cube"), [&] { vars_.current() = painting; });
+      ShowInstruction(PaintingInstructions());
+    });
+  });
+  scanner_->show();
 }
 
 void SolveForm::KeepPainting() {
@@ -708,7 +743,11 @@ void SolveForm::KeepPainting() {
 }
 
 void SolveForm::MenuNewCube_Click() {
-  ChangeCube([this] { ChangePainting(tr("New Cube"), [this] { vars_.current().fill(0); }); });
+  ChangeCube([this] {
+    scanned_ = false;
+    ChangePainting(tr("New Cube"), [this] { vars_.current().fill(0); });
+    ShowInstruction(PaintingInstructions());
+  });
 }
 
 void SolveForm::SetPauseCaption(const QString& caption) {

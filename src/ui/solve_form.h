@@ -30,6 +30,7 @@ class QUndoStack;
 namespace rotalo::ui {
 
 class PictureBox;
+class ScanWindow;
 class PictureFrames;
 class Swatch;
 
@@ -101,6 +102,7 @@ class SolveForm : public QMainWindow {
   QAction* MenuNotation = nullptr;    // Options > See Solution in Standard Notation
   QAction* MenuCopyText = nullptr;    // Options > Copy Cube as Text
   QAction* MenuEnterText = nullptr;   // Options > Enter Cube as Text...
+  QAction* MenuScan = nullptr;        // Options > Scan Cube...
   std::array<QAction*, 6> MenuPat{};  // 1..5
   QMenu* MenuCube = nullptr;
   QAction* MenuNewCube = nullptr;
@@ -144,6 +146,12 @@ class SolveForm : public QMainWindow {
   // The cube menu: a new cube, and undoing and redoing painting steps.
   void MenuNewCube_Click();
   QUndoStack& PaintingSteps() { return *undo_; }
+
+  // Options > Scan Cube...: reads the cube from the camera or from photos
+  // into the painting; the stickers not read for sure stay uncoloured, and
+  // the instructions say how many are left to paint.
+  void MenuScan_Click();
+  ScanWindow* Scanner() const { return scanner_; }
 
   // The help menu: the handbook beside the window, and About.
   void MenuHandbook_Click();
@@ -272,7 +280,9 @@ class SolveForm : public QMainWindow {
   StickerPlace cursor_{1, 0, 0};
   int cursorFront_ = 4;  // the front face the cursor was on last
   QUndoStack* undo_ = nullptr;
-  QDialog* handbook_ = nullptr;  // made when first opened
+  QDialog* handbook_ = nullptr;    // made when first opened
+  ScanWindow* scanner_ = nullptr;  // while open
+  bool scanned_ = false;           // the painting began with a scan
   bool fewestReady_ = false;
   std::jthread fewestBuilder_;  // last: it ends before the rest of the window goes
 };
