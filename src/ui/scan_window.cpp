@@ -13,6 +13,7 @@
 #include <QMediaDevices>
 #include <QPainter>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QVideoFrame>
@@ -52,7 +53,8 @@ ScanWindow::ScanWindow(Services& services, const std::array<Colour, 6>& chosen, 
     : QDialog(parent), services_(services), chosen_(chosen) {
   setWindowTitle(tr("Scan Cube"));
   choosePhotos = [](QWidget* owner) {
-    return QFileDialog::getOpenFileNames(owner, tr("Add Photos"), QString(),
+    return QFileDialog::getOpenFileNames(owner, tr("Add Photos"),
+                                         QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
                                          tr("Pictures (*.png *.jpg *.jpeg *.bmp *.webp);;All files (*)"));
   };
 
@@ -302,7 +304,8 @@ QImage ScanWindow::WithGrid(const QImage& picture, const scan::FaceGrid& grid, b
   QImage shown = picture.convertToFormat(QImage::Format_RGB32);
   QPainter painter(&shown);
   painter.setRenderHint(QPainter::Antialiasing);
-  const qreal width = std::max<qreal>(2, picture.width() / 200.0);
+  // Lines that still show when the picture is made small in the list.
+  const qreal width = std::max<qreal>(2, picture.width() / 100.0);
   QPolygonF outline;
   for (const scan::Point& p : grid.outline) {
     outline << QPointF(p.x, p.y);
