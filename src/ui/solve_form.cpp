@@ -714,6 +714,10 @@ void SolveForm::SetPainting(const Buffer& cube) {
   }
 }
 
+ScanWindow* SolveForm::Scanner() const {
+  return scanner_.data();
+}
+
 void SolveForm::MenuScan_Click() {
   if (phase_ != Phase::Painting || running_ > 0 || scanner_ != nullptr) {
     return;
@@ -725,7 +729,6 @@ void SolveForm::MenuScan_Click() {
   scanner_ = new ScanWindow(services_, chosen, this);
   scanner_->setAttribute(Qt::WA_DeleteOnClose);
   scanner_->setWindowModality(Qt::WindowModal);
-  connect(scanner_, &QObject::destroyed, this, [this] { scanner_ = nullptr; });
   connect(scanner_, &ScanWindow::CubeChosen, this, [this](const Buffer& painting, int /*left*/) {
     ChangeCube([this, painting] {
       scanned_ = true;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <memory>
@@ -151,7 +152,7 @@ class SolveForm : public QMainWindow {
   // into the painting; the stickers not read for sure stay uncoloured, and
   // the instructions say how many are left to paint.
   void MenuScan_Click();
-  ScanWindow* Scanner() const { return scanner_; }
+  ScanWindow* Scanner() const;
 
   // The help menu: the handbook beside the window, and About.
   void MenuHandbook_Click();
@@ -280,9 +281,9 @@ class SolveForm : public QMainWindow {
   StickerPlace cursor_{1, 0, 0};
   int cursorFront_ = 4;  // the front face the cursor was on last
   QUndoStack* undo_ = nullptr;
-  QDialog* handbook_ = nullptr;    // made when first opened
-  ScanWindow* scanner_ = nullptr;  // while open
-  bool scanned_ = false;           // the painting began with a scan
+  QDialog* handbook_ = nullptr;   // made when first opened
+  QPointer<ScanWindow> scanner_;  // while open
+  bool scanned_ = false;          // the painting began with a scan
   bool fewestReady_ = false;
   std::jthread fewestBuilder_;  // last: it ends before the rest of the window goes
 };
