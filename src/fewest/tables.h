@@ -11,8 +11,11 @@
 // in the processor's caches.
 #pragma once
 
+#include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "fewest/cubie.h"
@@ -41,6 +44,9 @@ class NibbleTable {
   int Get(std::size_t i) const { return (bytes_[i >> 1] >> ((i & 1) * 4)) & 15; }
   void Pack(const std::vector<std::uint8_t>& distances);
   std::size_t Bytes() const { return bytes_.size(); }
+  // The packed bytes, for keeping the table in a file.
+  std::vector<std::uint8_t>& packed() { return bytes_; }
+  const std::vector<std::uint8_t>& packed() const { return bytes_; }
 
  private:
   std::vector<std::uint8_t> bytes_;
@@ -81,6 +87,26 @@ class NearGoal {
   }
   std::size_t Bytes() const {
     return slots_.size() * sizeof(Slot);
+  }
+
+  // The slots as they stand, for keeping the table in a file.
+  const std::vector<Slot>& slots() const {
+    return slots_;
+  }
+  // Takes slots read back from a file, filled to `depth`; false when their
+  // count is no power of two, which no filled table has.
+  bool Adopt(std::vector<Slot> slots, int depth) {
+    const std::size_t count = slots.size();
+    // A full table would leave a look-up of an absent key searching forever.
+    if (count < 2 || (count & (count - 1)) != 0 || depth < 0 || depth > 15 ||
+        std::find(slots.begin(), slots.end(), kEmpty) == slots.end()) {
+      return false;
+    }
+    slots_ = std::move(slots);
+    mask_ = count - 1;
+    shift_ = 64 - std::countr_zero(count);
+    depth_ = depth;
+    return true;
   }
 
   // Fills the table breadth first from the goal to `depth` moves, in a table
