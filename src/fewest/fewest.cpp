@@ -250,6 +250,20 @@ class Search {
         }
       }
       count = kept;
+    } else if (togo == t_.Phase1ReachDepth() + 1) {
+      std::array<std::uint64_t, kMoveCount> keys;
+      for (int i = 0; i < count; ++i) {
+        const int m = moves[static_cast<std::size_t>(i)];
+        keys[static_cast<std::size_t>(i)] = t_.Phase1Key(twistRow[m], flipRow[m], setRow[m]);
+        t_.PrefetchPhase1Reach(keys[static_cast<std::size_t>(i)]);
+      }
+      int kept = 0;
+      for (int i = 0; i < count; ++i) {
+        if (t_.WithinPhase1Reach(keys[static_cast<std::size_t>(i)])) {
+          moves[static_cast<std::size_t>(kept++)] = moves[static_cast<std::size_t>(i)];
+        }
+      }
+      count = kept;
     }
     for (int i = 0; i < count; ++i) {
       const int m = moves[static_cast<std::size_t>(i)];
@@ -318,11 +332,12 @@ class Search {
     if (bound > budget) {
       return false;
     }
-    if (budget <= t_.nearPhase2.depth()) {
-      bound = t_.nearPhase2.Distance(t_.Phase2Key(corner, edges, order));
-      if (bound < 0 || bound > budget) {
-        return false;
-      }
+    // The near-goal table knows the exact distance, or that it is more than
+    // its depth: the search starts at the length that can succeed.
+    const int near = t_.nearPhase2.Distance(t_.Phase2Key(corner, edges, order));
+    bound = near >= 0 ? near : std::max(bound, t_.nearPhase2.depth() + 1);
+    if (bound > budget) {
+      return false;
     }
     const int lastFace = n > 0 ? MoveFace(path_[static_cast<std::size_t>(n - 1)]) : 0;
     for (int length = bound; length <= budget; ++length) {

@@ -21,88 +21,125 @@ struct Header {
 };
 static_assert(sizeof(Header) == 32);
 
-// A checksum of 64-bit words in four independent lanes, quick enough to
-// check tens of MiB in a few milliseconds.
-std::uint64_t Checksum(const std::uint64_t* words, std::size_t count) {
-  std::uint64_t lane[4] = {0x243F6A8885A308D3ull, 0x13198A2E03707344ull, 0xA4093822299F31D0ull, 0x082EFA98EC4E6C89ull};
-  const auto mix = [](std::uint64_t h, std::uint64_t w) {
-    h = (h ^ w) * 0x9E3779B97F4A7C15ull;
-    return h ^ (h >> 29);
-  };
-  std::size_t i = 0;
-  for (; i + 4 <= count; i += 4) {
-    for (std::size_t k = 0; k < 4; ++k) {
-      lane[k] = mix(lane[k], words[i + k]);
+// A checksum of a stream of 64-bit words in four independent lanes, quick
+// enough to check tens of MiB in a few milliseconds.
+class Checksum {
+ public:
+  // Adds `bytes` bytes as whole words, the last one completed by `tail`
+  // (the padding that follows the bytes in the file).
+  void Add(const void* data, std::size_t bytes, const std::uint8_t* tail = kZeros) {
+    const auto* p = static_cast<const unsigned char*>(data);
+    const std::size_t whole = bytes / 8;
+    for (std::size_t i = 0; i < whole; ++i) {
+      std::uint64_t w;
+      std::memcpy(&w, p + 8 * i, 8);
+      Word(w);
+    }
+    if (bytes % 8 != 0) {
+      unsigned char last[8];
+      std::memcpy(last, p + 8 * whole, bytes % 8);
+      std::memcpy(last + bytes % 8, tail, 8 - bytes % 8);
+      std::uint64_t w;
+      std::memcpy(&w, last, 8);
+      Word(w);
     }
   }
-  for (; i < count; ++i) {
-    lane[0] = mix(lane[0], words[i]);
+  void Word(std::uint64_t w) {
+    std::uint64_t& lane = lanes_[count_++ & 3];
+    lane = Mix(lane, w);
   }
-  std::uint64_t h = count;
-  for (const std::uint64_t l : lane) {
-    h = mix(h, l);
+  std::uint64_t Value() const {
+    std::uint64_t h = count_;
+    for (const std::uint64_t l : lanes_) {
+      h = Mix(h, l);
+    }
+    return h;
   }
-  return h;
-}
+  std::uint64_t Words() const { return count_; }
 
-// Every array of the tables in the file's order: f(array) for each, then
-// fixed(near-goal depths).
-template <class T, class F>
-void EachArray(T& t, F f) {
-  f(t.twistMove);
-  f(t.flipMove);
-  f(t.sliceSetMove);
-  f(t.cornerMove);
-  f(t.edge8Move);
-  f(t.sliceMove);
-  f(t.twistConjugate);
-  f(t.flipConjugate);
-  f(t.flipMask);
-  f(t.sliceConjugate);
-  f(t.edgeRepresentativeConjugate);
-  f(t.symmetryProduct);
-  f(t.inverseSymmetry);
+  static constexpr std::uint8_t kZeros[8] = {};
+
+ private:
+  static std::uint64_t Mix(std::uint64_t h, std::uint64_t w) {
+    h = (h ^ w) * 0x9E3779B97F4A7C15ull;
+    return h ^ (h >> 29);
+  }
+  std::uint64_t lanes_[4] = {0x243F6A8885A308D3ull, 0x13198A2E03707344ull, 0xA4093822299F31D0ull,
+                             0x082EFA98EC4E6C89ull};
+  std::uint64_t count_ = 0;
+};
+
+// Every array of the tables in the file's order: array(a) for each, and
+// depth(d) for the depth of each near-goal table before its slots.
+template <class T, class Array, class Depth>
+void EachArray(T& t, Array array, Depth depth) {
+  array(t.twistMove);
+  array(t.flipMove);
+  array(t.sliceSetMove);
+  array(t.cornerMove);
+  array(t.edge8Move);
+  array(t.sliceMove);
+  array(t.twistConjugate);
+  array(t.flipConjugate);
+  array(t.flipMask);
+  array(t.sliceConjugate);
+  array(t.edgeRepresentativeConjugate);
+  array(t.symmetryProduct);
+  array(t.inverseSymmetry);
   for (auto* classes : {&t.sliceSetClasses, &t.twistClasses, &t.cornerClasses, &t.edgeClasses}) {
-    f(classes->classOf);
-    f(classes->representative);
-    f(classes->stabilizer);
+    array(classes->classOf);
+    array(classes->representative);
+    array(classes->stabilizer);
   }
-  f(t.twistSlice.packed());
-  f(t.flipSlice.packed());
-  f(t.twistFlip.packed());
-  f(t.cornerSlice);
-  f(t.edgeSlice);
+  array(t.twistSlice.packed());
+  array(t.flipSlice.packed());
+  array(t.twistFlip.packed());
+  array(t.cornerSlice);
+  array(t.edgeSlice);
+  array(t.phase1Reach);
+  depth(t.nearPhase1);
+  depth(t.nearPhase2);
 }
 
-// The payload: for each array its length in elements, then its bytes,
-// padded to whole words; then the two near-goal tables with their depths.
-std::vector<std::uint64_t> Payload(const Tables& t) {
-  std::vector<std::uint64_t> words;
-  const auto add = [&words](const auto& array) {
-    const std::size_t bytes = array.size() * sizeof(array[0]);
-    words.push_back(array.size());
-    const std::size_t at = words.size();
-    words.resize(at + (bytes + 7) / 8, 0);
-    std::memcpy(&words[at], array.data(), bytes);
+// The payload of the file, each array as its length in elements and then
+// its bytes padded to whole words, passed to write(data, bytes) piece by
+// piece (the padding included); its checksum.
+template <class Write>
+std::uint64_t WritePayload(const Tables& t, Write write) {
+  Checksum sum;
+  const auto word = [&](std::uint64_t w) {
+    sum.Word(w);
+    write(&w, 8);
   };
-  EachArray(t, add);
-  words.push_back(static_cast<std::uint64_t>(t.nearPhase1.depth()));
-  add(t.nearPhase1.slots());
-  words.push_back(static_cast<std::uint64_t>(t.nearPhase2.depth()));
-  add(t.nearPhase2.slots());
-  return words;
+  const auto bytes = [&](const void* data, std::size_t size) {
+    sum.Add(data, size);
+    write(data, size);
+    write(Checksum::kZeros, (8 - size % 8) % 8);
+  };
+  EachArray(
+      t,
+      [&](const auto& array) {
+        word(array.size());
+        bytes(array.data(), array.size() * sizeof(array[0]));
+      },
+      [&](const auto& near) {
+        word(static_cast<std::uint64_t>(near.depth()));
+        word(near.slots().size());
+        bytes(near.slots().data(), near.slots().size() * sizeof(near.slots()[0]));
+      });
+  return sum.Value();
 }
 
-// Reads the payload back; false when it does not hold arrays in the
-// layout Payload writes.
+// Reads the payload straight into the arrays, checking its layout as it
+// goes and its checksum at the end.
 class PayloadReader {
  public:
-  PayloadReader(const std::uint64_t* words, std::size_t count) : at_(words), end_(words + count) {}
+  PayloadReader(std::FILE* in, std::uint64_t bytes) : in_(in), left_(bytes) {}
 
   template <class T>
   bool Read(std::vector<T>& array) {
     std::uint64_t size = 0;
-    if (!Word(size) || size > static_cast<std::uint64_t>(end_ - at_) * 8 / sizeof(T)) {
+    if (!Word(size) || size > left_ / sizeof(T)) {
       return false;
     }
     array.resize(static_cast<std::size_t>(size));
@@ -113,30 +150,32 @@ class PayloadReader {
     std::uint64_t size = 0;
     return Word(size) && size == N && Bytes(array.data(), sizeof(array));
   }
-  bool Word(std::uint64_t& value) {
-    if (at_ == end_) {
-      return false;
-    }
-    value = *at_++;
-    return true;
+  template <class Slot>
+  bool Read(NearGoal<Slot>& near) {
+    std::uint64_t depth = 0;
+    std::vector<Slot> slots;
+    return Word(depth) && depth < 16 && Read(slots) && near.Adopt(std::move(slots), static_cast<int>(depth));
   }
-  bool AtEnd() const { return at_ == end_; }
+  bool Word(std::uint64_t& value) { return Bytes(&value, 8); }
+  bool Done() const { return left_ == 0; }
+  std::uint64_t Sum() const { return sum_.Value(); }
 
  private:
   bool Bytes(void* to, std::size_t bytes) {
-    const std::size_t words = (bytes + 7) / 8;
-    if (words > static_cast<std::size_t>(end_ - at_)) {
+    const std::size_t padding = (8 - bytes % 8) % 8;
+    std::uint8_t tail[8] = {};
+    if (bytes + padding > left_ || std::fread(to, 1, bytes, in_) != bytes ||
+        std::fread(tail, 1, padding, in_) != padding) {
       return false;
     }
-    if (bytes > 0) {
-      std::memcpy(to, at_, bytes);
-    }
-    at_ += words;
+    left_ -= bytes + padding;
+    sum_.Add(to, bytes, tail);
     return true;
   }
 
-  const std::uint64_t* at_;
-  const std::uint64_t* end_;
+  std::FILE* in_;
+  std::uint64_t left_;
+  Checksum sum_;
 };
 
 template <class T>
@@ -165,44 +204,28 @@ bool Consistent(const Tables& t) {
   const std::size_t twists = t.twistClasses.Count();
   const std::size_t corners = t.cornerClasses.Count();
   const std::size_t edges = t.edgeClasses.Count();
-  bool ok = sized(t.twistMove, kTwists, kMoveCount, kTwists) && sized(t.flipMove, kFlips, kMoveCount, kFlips) &&
-            sized(t.sliceSetMove, kCombinations, kMoveCount, kCombinations) &&
-            sized(t.cornerMove, kPermutations8, kPhase2MoveCount, kPermutations8) &&
-            sized(t.edge8Move, kPermutations8, kPhase2MoveCount, kPermutations8) &&
-            sized(t.sliceMove, kPermutations4, kPhase2MoveCount, kPermutations4) &&
-            sized(t.twistConjugate, kTwists, kSymmetries, kTwists) &&
-            sized(t.flipConjugate, kFlips, kSymmetries, kFlips) &&
-            sized(t.flipMask, kCombinations, kSymmetries, kFlips) &&
-            sized(t.sliceConjugate, kPermutations4, kSymmetries, kPermutations4) &&
-            ClassesFit(t.sliceSetClasses, kCombinations) && ClassesFit(t.twistClasses, kTwists) &&
-            ClassesFit(t.cornerClasses, kPermutations8) && ClassesFit(t.edgeClasses, kPermutations8) &&
-            sized(t.edgeRepresentativeConjugate, edges, kSymmetries, kPermutations8) &&
-            t.twistSlice.Bytes() == (sets * kTwists + 1) / 2 && t.flipSlice.Bytes() == (sets * kFlips + 1) / 2 &&
-            t.twistFlip.Bytes() == (twists * kFlips + 1) / 2 && t.cornerSlice.size() == corners * kPermutations4 &&
-            t.edgeSlice.size() == edges * kPermutations4;
+  bool ok =
+      sized(t.twistMove, kTwists, kMoveCount, kTwists) && sized(t.flipMove, kFlips, kMoveCount, kFlips) &&
+      sized(t.sliceSetMove, kCombinations, kMoveCount, kCombinations) &&
+      sized(t.cornerMove, kPermutations8, kPhase2MoveCount, kPermutations8) &&
+      sized(t.edge8Move, kPermutations8, kPhase2MoveCount, kPermutations8) &&
+      sized(t.sliceMove, kPermutations4, kPhase2MoveCount, kPermutations4) &&
+      sized(t.twistConjugate, kTwists, kSymmetries, kTwists) && sized(t.flipConjugate, kFlips, kSymmetries, kFlips) &&
+      sized(t.flipMask, kCombinations, kSymmetries, kFlips) &&
+      sized(t.sliceConjugate, kPermutations4, kSymmetries, kPermutations4) &&
+      ClassesFit(t.sliceSetClasses, kCombinations) && ClassesFit(t.twistClasses, kTwists) &&
+      ClassesFit(t.cornerClasses, kPermutations8) && ClassesFit(t.edgeClasses, kPermutations8) &&
+      sized(t.edgeRepresentativeConjugate, edges, kSymmetries, kPermutations8) &&
+      t.twistSlice.Bytes() == (sets * kTwists + 1) / 2 && t.flipSlice.Bytes() == (sets * kFlips + 1) / 2 &&
+      t.twistFlip.Bytes() == (twists * kFlips + 1) / 2 && t.cornerSlice.size() == corners * kPermutations4 &&
+      t.edgeSlice.size() == edges * kPermutations4 && t.phase1Reach.size() == (sets * kTwists * kFlips + 63) / 64 &&
+      t.nearPhase1.depth() >= 0 && t.nearPhase2.depth() >= 0;
   for (const std::uint8_t s : t.symmetryProduct) {
     ok = ok && s < kSymmetries;
   }
   for (const std::uint8_t s : t.inverseSymmetry) {
     ok = ok && s < kSymmetries;
   }
-  return ok;
-}
-
-bool ReadFile(const std::filesystem::path& file, std::vector<std::uint64_t>& words, Header& header) {
-  std::FILE* in = std::fopen(file.c_str(), "rb");
-  if (in == nullptr) {
-    return false;
-  }
-  bool ok = std::fread(&header, sizeof header, 1, in) == 1 && std::memcmp(header.mark, kMark, sizeof kMark) == 0 &&
-            header.version == kTablesFileVersion && header.byteOrder == kByteOrder && header.payloadBytes % 8 == 0 &&
-            header.payloadBytes <= (std::uint64_t{256} << 20);
-  if (ok) {
-    words.resize(static_cast<std::size_t>(header.payloadBytes / 8));
-    // Exactly the payload: a longer file is no file of ours either.
-    ok = std::fread(words.data(), 8, words.size(), in) == words.size() && std::fgetc(in) == EOF;
-  }
-  std::fclose(in);
   return ok;
 }
 
@@ -213,23 +236,27 @@ std::filesystem::path TablesFile(const std::filesystem::path& folder) {
 }
 
 bool LoadTables(const std::filesystem::path& file, Tables& t) {
-  std::vector<std::uint64_t> words;
-  Header header{};
-  if (!ReadFile(file, words, header) || Checksum(words.data(), words.size()) != header.checksum) {
+  std::FILE* in = std::fopen(file.c_str(), "rb");
+  if (in == nullptr) {
     return false;
   }
+  // The header must tell the file's own length: no array can then claim
+  // more memory than the file holds.
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(file, error);
+  Header header{};
+  bool ok = !error && std::fread(&header, sizeof header, 1, in) == 1 &&
+            std::memcmp(header.mark, kMark, sizeof kMark) == 0 && header.version == kTablesFileVersion &&
+            header.byteOrder == kByteOrder && header.payloadBytes == size - sizeof header;
   Tables read;
-  PayloadReader reader(words.data(), words.size());
-  bool ok = true;
-  EachArray(read, [&](auto& array) { ok = ok && reader.Read(array); });
-  std::uint64_t depth1 = 0;
-  std::uint64_t depth2 = 0;
-  std::vector<std::uint32_t> slots1;
-  std::vector<std::uint64_t> slots2;
-  ok = ok && reader.Word(depth1) && reader.Read(slots1) && reader.Word(depth2) && reader.Read(slots2) &&
-       reader.AtEnd() && read.nearPhase1.Adopt(std::move(slots1), static_cast<int>(depth1 & 15)) &&
-       read.nearPhase2.Adopt(std::move(slots2), static_cast<int>(depth2 & 15)) && depth1 < 16 && depth2 < 16 &&
-       Consistent(read);
+  if (ok) {
+    PayloadReader reader(in, header.payloadBytes);
+    EachArray(
+        read, [&](auto& array) { ok = ok && reader.Read(array); }, [&](auto& near) { ok = ok && reader.Read(near); });
+    // Exactly the payload: a longer file is no file of ours either.
+    ok = ok && reader.Done() && std::fgetc(in) == EOF && reader.Sum() == header.checksum && Consistent(read);
+  }
+  std::fclose(in);
   if (ok) {
     t = std::move(read);
   }
@@ -237,13 +264,11 @@ bool LoadTables(const std::filesystem::path& file, Tables& t) {
 }
 
 bool SaveTables(const std::filesystem::path& file, const Tables& t) {
-  const std::vector<std::uint64_t> words = Payload(t);
   Header header{};
   std::memcpy(header.mark, kMark, sizeof kMark);
   header.version = kTablesFileVersion;
   header.byteOrder = kByteOrder;
-  header.payloadBytes = words.size() * 8;
-  header.checksum = Checksum(words.data(), words.size());
+  header.checksum = WritePayload(t, [&header](const void*, std::size_t bytes) { header.payloadBytes += bytes; });
 
   // A name of its own for each writer, so that two programs starting at
   // once never write into one temporary file.
@@ -254,8 +279,8 @@ bool SaveTables(const std::filesystem::path& file, const Tables& t) {
   if (out == nullptr) {
     return false;
   }
-  bool ok = std::fwrite(&header, sizeof header, 1, out) == 1 &&
-            std::fwrite(words.data(), 8, words.size(), out) == words.size();
+  bool ok = std::fwrite(&header, sizeof header, 1, out) == 1;
+  WritePayload(t, [&](const void* data, std::size_t bytes) { ok = ok && std::fwrite(data, 1, bytes, out) == bytes; });
   ok = std::fclose(out) == 0 && ok;
   std::error_code error;
   if (ok) {

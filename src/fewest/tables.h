@@ -203,6 +203,19 @@ struct Tables {
   // phase-2 moves of the solved cube.
   NearGoal<std::uint32_t> nearPhase1;
   NearGoal<std::uint64_t> nearPhase2;
+  // One bit for each phase-1 key: whether the position is within one move
+  // more than nearPhase1 of phase 1's goal. A look-up there spares a node
+  // whose every neighbour is too far, the most common node by far.
+  std::vector<std::uint64_t> phase1Reach;  // [key / 64], bit key % 64
+  int Phase1ReachDepth() const { return nearPhase1.depth() + 1; }
+  bool WithinPhase1Reach(std::uint64_t key) const { return (phase1Reach[key >> 6] >> (key & 63)) & 1u; }
+  void PrefetchPhase1Reach(std::uint64_t key) const {
+#if defined(__GNUC__)
+    __builtin_prefetch(&phase1Reach[key >> 6]);
+#else
+    (void)key;
+#endif
+  }
 
   // The canonical key of a position's class: the position moved by a
   // symmetry so that its slice set (phase 1) or corner order (phase 2) is

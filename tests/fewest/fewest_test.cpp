@@ -43,7 +43,7 @@ FewestOptions FirstSolution(int threads = 1) {
 
 TEST(SolveFewest, ThousandsOfRandomPositionsAreSolvedInAtMost21MovesOnOneThreadOrTwo) {
   std::mt19937 rng(20260514);
-  for (int n = 0; n < 3000; ++n) {
+  for (int n = 0; n < 2000; ++n) {
     const Buffer cube = fewest::ToFacelets(fewest::RandomCubies(rng));
     const FewestSolution solution = SolveFewest(cube, FirstSolution(1 + n % 2));
     ASSERT_TRUE(Solves(cube, solution)) << n;

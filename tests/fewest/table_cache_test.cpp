@@ -88,11 +88,13 @@ TEST_F(TableCache, ADamagedTruncatedOrForeignFileIsBuiltAnew) {
     Write(file, bytes);
     fewest::Tables t;
     EXPECT_FALSE(fewest::LoadTables(file, t)) << what;
-    const fewest::Tables rebuilt = fewest::LoadOrBuildTables(folder_, from);
-    EXPECT_EQ(from, TablesFrom::Built) << what;
-    EXPECT_TRUE(Contents(file) == good) << what;
-    ExpectSolves(rebuilt, what);
   }
+  // Any of them is replaced by a good file (a build is the slow part).
+  Write(file, damaged);
+  const fewest::Tables rebuilt = fewest::LoadOrBuildTables(folder_, from);
+  EXPECT_EQ(from, TablesFrom::Built);
+  EXPECT_TRUE(Contents(file) == good);
+  ExpectSolves(rebuilt, "rebuilt");
 }
 
 TEST_F(TableCache, AFolderThatCannotBeWrittenOnlyCostsTheBuild) {
