@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -424,13 +426,101 @@ class Search {
   int known_ = 0;
 };
 
-// Runs the search on `threads` threads, this one among them.
+// Threads kept from one search to the next. A thread started for each
+// search would often begin on the core of the thread that started it and
+// share that core for much of a short search.
+class Helpers {
+ public:
+  Helpers() = default;
+  Helpers(const Helpers&) = delete;
+  Helpers& operator=(const Helpers&) = delete;
+  ~Helpers() {
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      quit_ = true;
+    }
+    wake_.notify_all();
+    for (std::thread& thread : threads_) {
+      thread.join();
+    }
+  }
+
+  // Runs `job` on `count` kept threads besides the calling one, and returns
+  // when every one has finished. False, having run nothing, while another
+  // caller has the threads.
+  bool Run(int count, const std::function<void()>& job) {
+    const std::unique_lock<std::mutex> user(user_, std::try_to_lock);
+    if (!user.owns_lock()) {
+      return false;
+    }
+    std::unique_lock<std::mutex> lock(mutex_);
+    while (static_cast<int>(threads_.size()) < count) {
+      threads_.emplace_back([this, index = static_cast<int>(threads_.size())] { Loop(index); });
+    }
+    job_ = &job;
+    wanted_ = count;
+    running_ = count;
+    ++generation_;
+    lock.unlock();
+    wake_.notify_all();
+    job();
+    lock.lock();
+    done_.wait(lock, [this] { return running_ == 0; });
+    return true;
+  }
+
+ private:
+  void Loop(int index) {
+    std::uint64_t seen = 0;
+    std::unique_lock<std::mutex> lock(mutex_);
+    while (true) {
+      wake_.wait(lock, [&] { return quit_ || generation_ != seen; });
+      if (quit_) {
+        return;
+      }
+      seen = generation_;
+      if (index >= wanted_) {
+        continue;
+      }
+      const std::function<void()>* job = job_;
+      lock.unlock();
+      (*job)();
+      lock.lock();
+      if (--running_ == 0) {
+        done_.notify_all();
+      }
+    }
+  }
+
+  std::mutex user_;   // held by the caller whose search the threads run
+  std::mutex mutex_;  // guards what follows
+  std::condition_variable wake_;
+  std::condition_variable done_;
+  std::vector<std::thread> threads_;
+  const std::function<void()>* job_ = nullptr;
+  std::uint64_t generation_ = 0;  // one more for each search
+  int wanted_ = 0;                // the threads that take part in this one
+  int running_ = 0;               // those of them still searching
+  bool quit_ = false;
+};
+
+// Runs the search on `threads` threads, this one among them: the kept
+// ones, or new ones while another search has those.
 void SearchOnThreads(const Tables& t, Shared& shared, int threads) {
+  const std::function<void()> job = [&t, &shared] { Search(t, shared).Run(); };
+  if (threads <= 1) {
+    job();
+    return;
+  }
+  static Helpers kept;
+  if (kept.Run(threads - 1, job)) {
+    return;
+  }
   std::vector<std::thread> helpers;
   for (int k = 1; k < threads; ++k) {
-    helpers.emplace_back([&t, &shared] { Search(t, shared).Run(); });
+    helpers.emplace_back(job);
   }
-  Search(t, shared).Run();
+  job();
   for (std::thread& helper : helpers) {
     helper.join();
   }
