@@ -336,8 +336,8 @@ class Search {
     }
     // The near-goal table knows the exact distance, or that it is more than
     // its depth: the search starts at the length that can succeed.
-    const int near = t_.nearPhase2.Distance(t_.Phase2Key(corner, edges, order));
-    bound = near >= 0 ? near : std::max(bound, t_.nearPhase2.depth() + 1);
+    const int near = t_.Phase2Distance(t_.Phase2Key(corner, edges, order));
+    bound = near >= 0 ? near : std::max(bound, t_.Phase2NearDepth() + 1);
     if (bound > budget) {
       return false;
     }
@@ -386,16 +386,16 @@ class Search {
                                                  static_cast<std::uint16_t>(edges2), static_cast<std::uint8_t>(order2),
                                                  static_cast<std::uint8_t>(m)};
     }
-    if (togo <= t_.nearPhase2.depth() + 1) {
+    if (togo <= t_.Phase2NearDepth() + 1) {
       std::array<std::uint64_t, kPhase2MoveCount> keys;
       for (int i = 0; i < count; ++i) {
         const Next& x = next[static_cast<std::size_t>(i)];
         keys[static_cast<std::size_t>(i)] = t_.Phase2Key(x.corner, x.edges, x.order);
-        t_.nearPhase2.Prefetch(keys[static_cast<std::size_t>(i)]);
+        t_.PrefetchPhase2(keys[static_cast<std::size_t>(i)]);
       }
       int kept = 0;
       for (int i = 0; i < count; ++i) {
-        const int d = t_.nearPhase2.Distance(keys[static_cast<std::size_t>(i)]);
+        const int d = t_.Phase2Distance(keys[static_cast<std::size_t>(i)]);
         if (d >= 0 && d < togo) {
           next[static_cast<std::size_t>(kept++)] = next[static_cast<std::size_t>(i)];
         }

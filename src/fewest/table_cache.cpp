@@ -4,6 +4,11 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <type_traits>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 namespace rotalo::fewest {
 
@@ -69,10 +74,10 @@ class Checksum {
   std::uint64_t count_ = 0;
 };
 
-// Every array of the tables in the file's order: array(a) for each, and
-// depth(d) for the depth of each near-goal table before its slots.
-template <class T, class Array, class Depth>
-void EachArray(T& t, Array array, Depth depth) {
+// Every array of the tables in the file's order: array(a) for each, then
+// table(n) for the near-goal tables and the set beyond them.
+template <class T, class Array, class Table>
+void EachArray(T& t, Array array, Table table) {
   array(t.twistMove);
   array(t.flipMove);
   array(t.sliceSetMove);
@@ -97,8 +102,9 @@ void EachArray(T& t, Array array, Depth depth) {
   array(t.cornerSlice);
   array(t.edgeSlice);
   array(t.phase1Reach);
-  depth(t.nearPhase1);
-  depth(t.nearPhase2);
+  table(t.nearPhase1);
+  table(t.nearPhase2);
+  table(t.beyondPhase2);
 }
 
 // The payload of the file, each array as its length in elements and then
@@ -123,11 +129,29 @@ std::uint64_t WritePayload(const Tables& t, Write write) {
         bytes(array.data(), array.size() * sizeof(array[0]));
       },
       [&](const auto& near) {
-        word(static_cast<std::uint64_t>(near.depth()));
+        if constexpr (!std::is_same_v<decltype(near), const KeySet&>) {
+          word(static_cast<std::uint64_t>(near.depth()));
+        }
         word(near.slots().size());
         bytes(near.slots().data(), near.slots().size() * sizeof(near.slots()[0]));
       });
   return sum.Value();
+}
+
+// Asks for the large arrays to be given memory in large pages, which
+// takes far fewer page faults than filling them a small page at a time.
+void AdviseLargePages(void* data, std::size_t bytes) {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+  constexpr std::uintptr_t kLarge = std::uintptr_t{1} << 21;
+  const auto begin = (reinterpret_cast<std::uintptr_t>(data) + kLarge - 1) & ~(kLarge - 1);
+  const auto end = (reinterpret_cast<std::uintptr_t>(data) + bytes) & ~(kLarge - 1);
+  if (end > begin) {
+    madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+  }
+#else
+  (void)data;
+  (void)bytes;
+#endif
 }
 
 // Reads the payload straight into the arrays, checking its layout as it
@@ -142,6 +166,8 @@ class PayloadReader {
     if (!Word(size) || size > left_ / sizeof(T)) {
       return false;
     }
+    array.reserve(static_cast<std::size_t>(size));
+    AdviseLargePages(array.data(), array.capacity() * sizeof(T));
     array.resize(static_cast<std::size_t>(size));
     return Bytes(array.data(), array.size() * sizeof(T));
   }
@@ -155,6 +181,10 @@ class PayloadReader {
     std::uint64_t depth = 0;
     std::vector<Slot> slots;
     return Word(depth) && depth < 16 && Read(slots) && near.Adopt(std::move(slots), static_cast<int>(depth));
+  }
+  bool Read(KeySet& set) {
+    std::vector<std::uint32_t> slots;
+    return Read(slots) && set.Adopt(std::move(slots));
   }
   bool Word(std::uint64_t& value) { return Bytes(&value, 8); }
   bool Done() const { return left_ == 0; }

@@ -16,7 +16,7 @@
 namespace rotalo::fewest {
 
 // Bump whenever the tables or their layout in the file change.
-inline constexpr unsigned kTablesFileVersion = 1;
+inline constexpr unsigned kTablesFileVersion = 2;
 
 // The tables' file in a cache folder.
 std::filesystem::path TablesFile(const std::filesystem::path& folder);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <thread>
 
 namespace rotalo::fewest {
@@ -391,7 +392,7 @@ void BuildNearGoal(Tables& t) {
     }
   });
   const SymmetryClasses& corners = t.cornerClasses;
-  t.nearPhase2.Fill(t.Phase2Key(0, 0, 0), 8, 19, [&t, &corners](std::uint64_t key, auto add) {
+  const auto expand = [&t, &corners](std::uint64_t key, auto add) {
     const auto cls = static_cast<std::size_t>(key / (kPermutations8 * kPermutations4));
     const auto edges = static_cast<int>(key / kPermutations4 % kPermutations8);
     const auto order = static_cast<int>(key % kPermutations4);
@@ -400,7 +401,31 @@ void BuildNearGoal(Tables& t) {
       add(t.Phase2Key(t.cornerMove[At(corner, kPhase2MoveCount, k)], t.edge8Move[At(edges, kPhase2MoveCount, k)],
                       t.sliceMove[At(order, kPhase2MoveCount, k)]));
     }
-  });
+  };
+  const std::vector<std::uint64_t> last = t.nearPhase2.Fill(t.Phase2Key(0, 0, 0), 8, 19, expand);
+  // One move farther: the neighbours of the last ones that the table does
+  // not hold, found on two threads and then gathered.
+  std::vector<std::uint32_t> found[2];
+  const auto part = [&t, &last, &expand](std::size_t begin, std::size_t end, std::vector<std::uint32_t>& out) {
+    for (std::size_t i = begin; i < end; ++i) {
+      std::array<std::uint64_t, kPhase2MoveCount> next;
+      std::size_t count = 0;
+      expand(last[i], [&](std::uint64_t to) {
+        t.nearPhase2.Prefetch(to);
+        next[count++] = to;
+      });
+      for (std::size_t k = 0; k < count; ++k) {
+        if (t.nearPhase2.Distance(next[k]) < 0) {
+          out.push_back(static_cast<std::uint32_t>(next[k]));
+        }
+      }
+    }
+  };
+  std::thread other(part, last.size() / 2, last.size(), std::ref(found[1]));
+  part(0, last.size() / 2, found[0]);
+  other.join();
+  found[0].insert(found[0].end(), found[1].begin(), found[1].end());
+  t.beyondPhase2.Fill(found[0], 22);
 }
 
 // Every position within the near-goal depth of phase 1, and every
@@ -459,7 +484,8 @@ std::size_t Tables::Bytes() const {
          bytes(sliceMove) + bytes(twistConjugate) + bytes(flipConjugate) + bytes(flipMask) + bytes(sliceConjugate) +
          classBytes(sliceSetClasses) + classBytes(twistClasses) + classBytes(cornerClasses) + classBytes(edgeClasses) +
          twistSlice.Bytes() + flipSlice.Bytes() + twistFlip.Bytes() + bytes(cornerSlice) + bytes(edgeSlice) +
-         bytes(edgeRepresentativeConjugate) + nearPhase1.Bytes() + nearPhase2.Bytes() + bytes(phase1Reach);
+         bytes(edgeRepresentativeConjugate) + nearPhase1.Bytes() + nearPhase2.Bytes() + bytes(phase1Reach) +
+         beyondPhase2.Bytes();
 }
 
 Tables BuildTables() {
