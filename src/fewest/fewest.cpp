@@ -58,13 +58,15 @@ constexpr int kMostMoves = 32;  // room for a path of phase 1 and phase 2
 
 // Phase-2 searches grow costly with their length and seldom make the whole
 // solution shorter; the time goes further on more phase-1 solutions. After
-// a phase 1 of kShortPhase1 moves or more, phase 2 may take kLongestPhase2
-// moves, also for the first solution: that one then comes from a longer
-// phase 1 and is shorter, in about the same time. After a shorter phase 1,
-// of which there are few, phase 2 is not limited: a cube close to the group
-// of phase 2 needs a long phase 2.
+// a phase 1 of kShortPhase1 moves or more, phase 2 may take kFirstPhase2
+// moves until there is a solution and kLongestPhase2 after that, when the
+// near-goal tables tell its length at once. (A first solution limited so
+// comes from a longer phase 1 and is shorter, in about the same time.)
+// After a shorter phase 1, of which there are few, phase 2 is not limited:
+// a cube close to the group of phase 2 needs a long phase 2.
 constexpr int kShortPhase1 = 7;
-constexpr int kLongestPhase2 = 10;
+constexpr int kFirstPhase2 = 10;
+constexpr int kLongestPhase2 = 9;
 
 constexpr std::array<int, 7> kOpposite{0, 6, 4, 5, 2, 3, 1};
 
@@ -303,7 +305,7 @@ class Search {
   bool Phase2Start(int n) {
     int budget = shared_.best.load(std::memory_order_relaxed) - 1 - n;
     if (shared_.limited && n >= kShortPhase1) {
-      budget = std::min(budget, kLongestPhase2);
+      budget = std::min(budget, shared_.Found() ? kLongestPhase2 : kFirstPhase2);
     }
     if (budget < 0) {
       return false;
