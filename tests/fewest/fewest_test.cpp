@@ -76,6 +76,20 @@ TEST(SolveFewest, ANodeBudgetGivesTheSameAnswerEachTimeAndALargerOneNoLonger) {
   }
 }
 
+// More threads than different looks at the cube, and one for each core.
+TEST(SolveFewest, SolvesWithMoreThreadsThanLooksOrOneForEachCore) {
+  const Vars pattern = testing::TurnedVars("12 62 52 32 22 42 ");  // the same from every side
+  FewestOptions many = FirstSolution(8);
+  const FewestSolution solution = SolveFewest(pattern.current(), many);
+  EXPECT_TRUE(Solves(pattern.current(), solution));
+  EXPECT_LE(solution.count, 6);
+  std::mt19937 rng(11);
+  for (int n = 0; n < 50; ++n) {
+    const Buffer cube = fewest::ToFacelets(fewest::RandomCubies(rng));
+    ASSERT_TRUE(Solves(cube, SolveFewest(cube, FirstSolution(n % 2 == 0 ? 0 : 6)))) << n;
+  }
+}
+
 TEST(SolveFewest, ReachesTwentyMovesWhenAskedTo) {
   std::mt19937 rng(7);
   FewestOptions options;

@@ -228,7 +228,7 @@ TEST(RotaloCli, FewestSolvesTheCubeOfTheLastRunOfEveryBlock) {
   std::string flipped = kSolved;  // the edge at 6/34 turned over, after a few turns
   std::swap(flipped[5], flipped[33]);
   const std::string turned = RunWith({"apply", flipped, "R U2 F' D L B2"}).out;
-  const Result r = RunWith({"solve", "--fewest", "--threads", "2", "--budget=2.5", "-"}, scrambled + solved + turned);
+  const Result r = RunWith({"solve", "--fewest", "--threads=3", "--budget", "2.5", "-"}, scrambled + solved + turned);
   ASSERT_EQ(r.status, kExitOk) << r.err;
   const auto lines = Lines(r.out);
   ASSERT_EQ(lines.size(), 5u + 1 + 5 + 1 + 7) << r.out;
