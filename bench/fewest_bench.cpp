@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <random>
 #include <vector>
 
 #include "fewest/cubie.h"
 #include "fewest/fewest.h"
+#include "fewest/table_cache.h"
 #include "fewest/tables.h"
 
 namespace rotalo {
@@ -36,6 +38,22 @@ void BM_FewestTables(benchmark::State& state) {
   state.counters["MiB"] = static_cast<double>(bytes) / (1024.0 * 1024.0);
 }
 BENCHMARK(BM_FewestTables)->Unit(benchmark::kMillisecond);
+
+// The tables read back from the cache file a first start wrote.
+void BM_FewestTablesFromCache(benchmark::State& state) {
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("rotalo-bench-" + std::to_string(std::random_device{}()));
+  std::filesystem::create_directories(folder);
+  fewest::TablesFrom from = fewest::TablesFrom::Cache;
+  fewest::LoadOrBuildTables(folder, from);
+  for (auto _ : state) {
+    const fewest::Tables tables = fewest::LoadOrBuildTables(folder, from);
+    benchmark::DoNotOptimize(tables.twistMove.data());
+  }
+  state.counters["from_cache"] = from == fewest::TablesFrom::Cache ? 1 : 0;
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_FewestTablesFromCache)->Unit(benchmark::kMillisecond);
 
 // One search after another over 1,000 random positions, with the default
 // options.
@@ -81,11 +99,20 @@ void ThousandPositions(benchmark::State& state, const FewestOptions& options) {
   state.counters["at_21"] = static_cast<double>(std::count(lengths.begin(), lengths.end(), 21));
 }
 
-// The default options: the time budget decides.
+// The time budget decides: arguments seed, threads, budget in µs.
 void BM_FewestThousandPositions(benchmark::State& state) {
-  ThousandPositions(state, FewestOptions{});
+  FewestOptions options;
+  options.threads = static_cast<int>(state.range(1));
+  options.timeBudget = std::chrono::microseconds(state.range(2));
+  ThousandPositions(state, options);
 }
-BENCHMARK(BM_FewestThousandPositions)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FewestThousandPositions)
+    ->ArgNames({"seed", "threads", "us"})
+    ->Args({1, 1, 1500})
+    ->Args({1, 2, 1500})
+    ->Args({1, 2, 100000})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 // The first solution the search finds (at most 21 moves).
 void BM_FewestFirstSolution(benchmark::State& state) {

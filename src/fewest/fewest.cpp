@@ -1,11 +1,16 @@
 #include "fewest/fewest.h"
 
 #include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 #include "fewest/cubie.h"
+#include "fewest/table_cache.h"
 #include "fewest/tables.h"
 #include "model/moves.h"
 #include "model/rotation.h"
@@ -24,11 +29,25 @@ using fewest::MoveFace;
 using fewest::MoveTurns;
 using fewest::Tables;
 
-std::once_flag tablesBuilt;
+std::once_flag tablesMade;
 std::unique_ptr<const Tables> tables;
 
-const Tables& TheTables() {
-  std::call_once(tablesBuilt, [] { tables = std::make_unique<const Tables>(fewest::BuildTables()); });
+// The program's tables, read from `cacheFolder` or built (and kept there)
+// by the first caller; `from` learns which.
+const Tables& TheTables(const std::filesystem::path* cacheFolder = nullptr, FewestTablesFrom* from = nullptr) {
+  std::call_once(tablesMade, [&] {
+    if (cacheFolder == nullptr) {
+      tables = std::make_unique<const Tables>(fewest::BuildTables());
+      return;
+    }
+    fewest::TablesFrom how = fewest::TablesFrom::Built;
+    tables = std::make_unique<const Tables>(fewest::LoadOrBuildTables(*cacheFolder, how));
+    if (from != nullptr) {
+      *from = how == fewest::TablesFrom::Cache   ? FewestTablesFrom::Cache
+              : how == fewest::TablesFrom::Built ? FewestTablesFrom::Built
+                                                 : FewestTablesFrom::BuiltUnsaved;
+    }
+  });
   return *tables;
 }
 
@@ -39,13 +58,15 @@ constexpr int kMostMoves = 32;  // room for a path of phase 1 and phase 2
 
 // Phase-2 searches grow costly with their length and seldom make the whole
 // solution shorter; the time goes further on more phase-1 solutions. After
-// a phase 1 of kShortPhase1 moves or more, phase 2 may take kLongestPhase2
-// moves, and one more while there is no solution yet (so that a first
-// solution of 21 moves can come from a phase 1 of 10). After a shorter
-// phase 1, of which there are few, phase 2 is not limited: a cube close to
-// the group of phase 2 needs a long phase 2.
+// a phase 1 of kShortPhase1 moves or more, phase 2 may take kFirstPhase2
+// moves until there is a solution and kLongestPhase2 after that, when the
+// near-goal tables tell its length at once. (A first solution limited so
+// comes from a longer phase 1 and is shorter, in about the same time.)
+// After a shorter phase 1, of which there are few, phase 2 is not limited:
+// a cube close to the group of phase 2 needs a long phase 2.
 constexpr int kShortPhase1 = 7;
-constexpr int kLongestPhase2 = 10;
+constexpr int kFirstPhase2 = 10;
+constexpr int kLongestPhase2 = 9;
 
 constexpr std::array<int, 7> kOpposite{0, 6, 4, 5, 2, 3, 1};
 
@@ -123,50 +144,64 @@ Buffer TurnedWhole(const Buffer& cube, int axis, std::array<int, 7>& face) {
 
 using Clock = std::chrono::steady_clock;
 
+// What the threads of one search share: the starts, the work handed out so
+// far and the best solution. The work is the pairs (phase-1 length, start)
+// in the order of a search on one thread, each taken by the next thread
+// free, so that every thread works at the shortest length not yet done.
+struct Shared {
+  Shared(const std::vector<Start>& s, const FewestOptions& options)
+      : starts(s),
+        target(std::min(options.targetLength, kLongest)),
+        deadline(Clock::now() + options.timeBudget),
+        nodeBudget(options.nodeBudget) {}
+
+  bool Found() const { return best.load(std::memory_order_relaxed) <= kLongest; }
+
+  const std::vector<Start>& starts;
+  const int target;
+  const Clock::time_point deadline;
+  const long nodeBudget;
+  bool limited = true;           // phase 2's length limited
+  std::atomic<int> nextWork{0};  // length * starts + start
+  std::atomic<bool> stopped{false};
+  std::atomic<int> best{kLongest + 1};
+  std::mutex bestMutex;  // guards the best path and its start
+  std::array<std::uint8_t, kMostMoves> bestPath{};
+  std::size_t bestStart = 0;
+};
+
 class Search {
  public:
-  Search(const Tables& t, const FewestOptions& options)
-      : t_(t), target_(std::min(options.targetLength, kLongest)), deadline_(Clock::now() + options.timeBudget) {}
+  Search(const Tables& t, Shared& shared) : t_(t), shared_(shared) {}
 
-  // Searches phase-1 lengths 0, 1, 2... from every start in turn, each
-  // phase-1 solution followed by the shortest phase 2 that beats the best
-  // solution so far. Once phase 1 reaches the length of the best solution,
-  // no shorter one exists (as far as phase 2's limit lets it tell). Should
-  // the limited search end without a solution, it runs again unlimited.
-  void Run(const std::vector<Start>& starts) {
-    Pass(starts);
-    if (!Found()) {
-      limited_ = false;
-      Pass(starts);
-    }
-  }
-
-  bool Found() const { return best_ <= kLongest; }
-  int BestLength() const { return best_; }
-  int BestMove(int k) const { return bestPath_[static_cast<std::size_t>(k)]; }
-  std::size_t BestStart() const { return bestStart_; }
-
- private:
-  void Pass(const std::vector<Start>& starts) {
-    for (int length = 0; length < best_ && !stopped_; ++length) {
-      for (std::size_t n = 0; n < starts.size() && !stopped_; ++n) {
-        const Start& s = starts[n];
-        if (length < s.bound) {
-          continue;
-        }
-        start_ = n;
-        cornersAt_[0] = s.corners;
-        edgesAt_[0] = s.edges;
-        known_ = 0;
-        if (length == 0) {
-          stopped_ = Phase2Start(0);
-        } else {
-          stopped_ = Phase1(0, length, s.twist, s.flip, s.set, 0);
-        }
+  // Takes (length, start) pairs until phase 1 reaches the length of the best
+  // solution, when no shorter one exists (as far as phase 2's limit lets it
+  // tell), or until the search stops. Each phase-1 solution is followed by
+  // the shortest phase 2 that beats the best solution so far.
+  void Run() {
+    const int count = static_cast<int>(shared_.starts.size());
+    while (!shared_.stopped.load(std::memory_order_relaxed)) {
+      const int work = shared_.nextWork.fetch_add(1);
+      const int length = work / count;
+      if (length >= shared_.best.load(std::memory_order_relaxed)) {
+        return;
+      }
+      const Start& s = shared_.starts[static_cast<std::size_t>(work % count)];
+      if (length < s.bound) {
+        continue;
+      }
+      start_ = static_cast<std::size_t>(work % count);
+      cornersAt_[0] = s.corners;
+      edgesAt_[0] = s.edges;
+      known_ = 0;
+      const bool stop = length == 0 ? Phase2Start(0) : Phase1(0, length, s.twist, s.flip, s.set, 0);
+      if (stop) {
+        shared_.stopped.store(true, std::memory_order_relaxed);
       }
     }
   }
 
+ private:
   // Phase 1 with exactly `togo` moves left from the given coordinates (the
   // middle-layer edges by their set of places); true when the whole search
   // is to stop.
@@ -219,6 +254,20 @@ class Search {
         }
       }
       count = kept;
+    } else if (togo == t_.Phase1ReachDepth() + 1) {
+      std::array<std::uint64_t, kMoveCount> keys;
+      for (int i = 0; i < count; ++i) {
+        const int m = moves[static_cast<std::size_t>(i)];
+        keys[static_cast<std::size_t>(i)] = t_.Phase1Key(twistRow[m], flipRow[m], setRow[m]);
+        t_.PrefetchPhase1Reach(keys[static_cast<std::size_t>(i)]);
+      }
+      int kept = 0;
+      for (int i = 0; i < count; ++i) {
+        if (t_.WithinPhase1Reach(keys[static_cast<std::size_t>(i)])) {
+          moves[static_cast<std::size_t>(kept++)] = moves[static_cast<std::size_t>(i)];
+        }
+      }
+      count = kept;
     }
     for (int i = 0; i < count; ++i) {
       const int m = moves[static_cast<std::size_t>(i)];
@@ -233,29 +282,36 @@ class Search {
     return false;
   }
 
-  // Whether the time is up, asked now and then: every so many nodes.
+  // Whether the search is to stop, asked now and then: every so many
+  // nodes. Another thread may have stopped it; otherwise, once there is a
+  // solution, the budget decides.
   bool TimeUp() {
     if (++nodes_ < nextCheck_) {
       return false;
     }
     nextCheck_ = nodes_ + kNodesBetweenChecks;
-    return Found() && Clock::now() >= deadline_;
+    if (shared_.stopped.load(std::memory_order_relaxed)) {
+      return true;
+    }
+    if (!shared_.Found()) {
+      return false;
+    }
+    return shared_.nodeBudget > 0 ? nodes_ >= shared_.nodeBudget : Clock::now() >= shared_.deadline;
   }
 
   // After a phase-1 solution of n moves: the shortest phase 2 that makes the
   // whole solution shorter than the best so far. True when the search is to
   // stop.
   bool Phase2Start(int n) {
-    int budget = best_ - 1 - n;
-    if (limited_ && n >= kShortPhase1) {
-      budget = std::min(budget, Found() ? kLongestPhase2 : kLongestPhase2 + 1);
+    int budget = shared_.best.load(std::memory_order_relaxed) - 1 - n;
+    if (shared_.limited && n >= kShortPhase1) {
+      budget = std::min(budget, shared_.Found() ? kLongestPhase2 : kFirstPhase2);
     }
     if (budget < 0) {
       return false;
     }
     // The pieces move by places, quicker than through tables of orders.
-    for (; known_ < n; ++known_) {
-      const auto k = static_cast<std::size_t>(known_);
+    for (auto k = static_cast<std::size_t>(known_); k < static_cast<std::size_t>(n); ++k) {
       const fewest::CubieCube& move = fewest::MoveCube(path_[k]);
       for (std::size_t i = 0; i < 8; ++i) {
         cornersAt_[k + 1][i] = cornersAt_[k][move.cp[i]];
@@ -264,6 +320,7 @@ class Search {
         edgesAt_[k + 1][i] = edgesAt_[k][move.ep[i]];
       }
     }
+    known_ = std::max(known_, n);
     const auto& pieces = edgesAt_[static_cast<std::size_t>(n)];
     const std::uint8_t slice[4] = {static_cast<std::uint8_t>(pieces[8] - 8), static_cast<std::uint8_t>(pieces[9] - 8),
                                    static_cast<std::uint8_t>(pieces[10] - 8),
@@ -279,19 +336,23 @@ class Search {
     if (bound > budget) {
       return false;
     }
-    if (budget <= t_.nearPhase2.depth()) {
-      bound = t_.nearPhase2.Distance(t_.Phase2Key(corner, edges, order));
-      if (bound < 0 || bound > budget) {
-        return false;
-      }
+    // The near-goal table knows the exact distance, or that it is more than
+    // its depth: the search starts at the length that can succeed.
+    const int near = t_.Phase2Distance(t_.Phase2Key(corner, edges, order));
+    bound = near >= 0 ? near : std::max(bound, t_.Phase2NearDepth() + 1);
+    if (bound > budget) {
+      return false;
     }
     const int lastFace = n > 0 ? MoveFace(path_[static_cast<std::size_t>(n - 1)]) : 0;
     for (int length = bound; length <= budget; ++length) {
       if (Phase2(n, length, corner, edges, order, lastFace)) {
-        best_ = n + length;
-        bestPath_ = path_;
-        bestStart_ = start_;
-        return best_ <= target_;
+        const std::lock_guard<std::mutex> lock(shared_.bestMutex);
+        if (n + length < shared_.best.load(std::memory_order_relaxed)) {
+          shared_.best.store(n + length, std::memory_order_relaxed);
+          shared_.bestPath = path_;
+          shared_.bestStart = start_;
+        }
+        return n + length <= shared_.target;
       }
     }
     return false;
@@ -327,16 +388,16 @@ class Search {
                                                  static_cast<std::uint16_t>(edges2), static_cast<std::uint8_t>(order2),
                                                  static_cast<std::uint8_t>(m)};
     }
-    if (togo <= t_.nearPhase2.depth() + 1) {
+    if (togo <= t_.Phase2NearDepth() + 1) {
       std::array<std::uint64_t, kPhase2MoveCount> keys;
       for (int i = 0; i < count; ++i) {
         const Next& x = next[static_cast<std::size_t>(i)];
         keys[static_cast<std::size_t>(i)] = t_.Phase2Key(x.corner, x.edges, x.order);
-        t_.nearPhase2.Prefetch(keys[static_cast<std::size_t>(i)]);
+        t_.PrefetchPhase2(keys[static_cast<std::size_t>(i)]);
       }
       int kept = 0;
       for (int i = 0; i < count; ++i) {
-        const int d = t_.nearPhase2.Distance(keys[static_cast<std::size_t>(i)]);
+        const int d = t_.Phase2Distance(keys[static_cast<std::size_t>(i)]);
         if (d >= 0 && d < togo) {
           next[static_cast<std::size_t>(kept++)] = next[static_cast<std::size_t>(i)];
         }
@@ -354,24 +415,118 @@ class Search {
   }
 
   const Tables& t_;
-  const int target_;
-  const Clock::time_point deadline_;
-  int best_ = kLongest + 1;
-  bool stopped_ = false;
-  bool limited_ = true;  // phase 2's length limited
+  Shared& shared_;
   static constexpr long kNodesBetweenChecks = 256;
-  long nodes_ = 0;  // phase-1 and phase-2 nodes so far
+  long nodes_ = 0;  // phase-1 and phase-2 nodes of this thread so far
   long nextCheck_ = kNodesBetweenChecks;
   std::size_t start_ = 0;
-  std::size_t bestStart_ = 0;
   std::array<std::uint8_t, kMostMoves> path_{};
-  std::array<std::uint8_t, kMostMoves> bestPath_{};
   // The corners and edges in their places after the first k moves of
   // path_, worked out as far as k = known_.
   std::array<std::array<std::uint8_t, 8>, kMostMoves> cornersAt_{};
   std::array<std::array<std::uint8_t, 12>, kMostMoves> edgesAt_{};
   int known_ = 0;
 };
+
+// Threads kept from one search to the next. A thread started for each
+// search would often begin on the core of the thread that started it and
+// share that core for much of a short search.
+class Helpers {
+ public:
+  Helpers() = default;
+  Helpers(const Helpers&) = delete;
+  Helpers& operator=(const Helpers&) = delete;
+  ~Helpers() {
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      quit_ = true;
+    }
+    wake_.notify_all();
+    for (std::thread& thread : threads_) {
+      thread.join();
+    }
+  }
+
+  // Runs `job` on `count` kept threads besides the calling one, and returns
+  // when every one has finished. False, having run nothing, while another
+  // caller has the threads.
+  bool Run(int count, const std::function<void()>& job) {
+    const std::unique_lock<std::mutex> user(user_, std::try_to_lock);
+    if (!user.owns_lock()) {
+      return false;
+    }
+    std::unique_lock<std::mutex> lock(mutex_);
+    while (static_cast<int>(threads_.size()) < count) {
+      threads_.emplace_back([this, index = static_cast<int>(threads_.size())] { Loop(index); });
+    }
+    job_ = &job;
+    wanted_ = count;
+    running_ = count;
+    ++generation_;
+    lock.unlock();
+    wake_.notify_all();
+    job();
+    lock.lock();
+    done_.wait(lock, [this] { return running_ == 0; });
+    return true;
+  }
+
+ private:
+  void Loop(int index) {
+    std::uint64_t seen = 0;
+    std::unique_lock<std::mutex> lock(mutex_);
+    while (true) {
+      wake_.wait(lock, [&] { return quit_ || generation_ != seen; });
+      if (quit_) {
+        return;
+      }
+      seen = generation_;
+      if (index >= wanted_) {
+        continue;
+      }
+      const std::function<void()>* job = job_;
+      lock.unlock();
+      (*job)();
+      lock.lock();
+      if (--running_ == 0) {
+        done_.notify_all();
+      }
+    }
+  }
+
+  std::mutex user_;   // held by the caller whose search the threads run
+  std::mutex mutex_;  // guards what follows
+  std::condition_variable wake_;
+  std::condition_variable done_;
+  std::vector<std::thread> threads_;
+  const std::function<void()>* job_ = nullptr;
+  std::uint64_t generation_ = 0;  // one more for each search
+  int wanted_ = 0;                // the threads that take part in this one
+  int running_ = 0;               // those of them still searching
+  bool quit_ = false;
+};
+
+// Runs the search on `threads` threads, this one among them: the kept
+// ones, or new ones while another search has those.
+void SearchOnThreads(const Tables& t, Shared& shared, int threads) {
+  const std::function<void()> job = [&t, &shared] { Search(t, shared).Run(); };
+  if (threads <= 1) {
+    job();
+    return;
+  }
+  static Helpers kept;
+  if (kept.Run(threads - 1, job)) {
+    return;
+  }
+  std::vector<std::thread> helpers;
+  for (int k = 1; k < threads; ++k) {
+    helpers.emplace_back(job);
+  }
+  job();
+  for (std::thread& helper : helpers) {
+    helper.join();
+  }
+}
 
 FewestFault FaultOf(CubieFault fault) {
   switch (fault) {
@@ -395,18 +550,31 @@ void EnsureFewestTables() {
   TheTables();
 }
 
+FewestTablesFrom LoadOrBuildFewestTables(const std::filesystem::path& cacheFolder) {
+  FewestTablesFrom from = FewestTablesFrom::Memory;
+  TheTables(&cacheFolder, &from);
+  return from;
+}
+
 std::size_t FewestTableBytes() {
   return TheTables().Bytes();
 }
 
 FewestSolution SolveFewest(const Buffer& homeFaceCube, const FewestOptions& options) {
+  // A cube that cannot be solved needs no tables.
+  FewestSolution solution;
+  CubieCube cube;
+  solution.fault = FaultOf(fewest::ReadCubies(homeFaceCube, cube));
+  return solution.Solved() ? SolveFewest(TheTables(), homeFaceCube, options) : solution;
+}
+
+FewestSolution SolveFewest(const Tables& t, const Buffer& homeFaceCube, const FewestOptions& options) {
   FewestSolution solution;
   CubieCube cube;
   solution.fault = FaultOf(fewest::ReadCubies(homeFaceCube, cube));
   if (!solution.Solved()) {
     return solution;
   }
-  const Tables& t = TheTables();
   std::vector<Start> starts;
   const std::array<int, 7> same{0, 1, 2, 3, 4, 5, 6};
   // A symmetric cube looks the same from several sides; each look is
@@ -430,13 +598,24 @@ FewestSolution SolveFewest(const Buffer& homeFaceCube, const FewestOptions& opti
 
   // The search ends with a solution: every position has one of 20 moves or
   // fewer, and the search does not give up before it has one.
-  Search search(t, options);
-  search.Run(starts);
-  const Start& s = starts[search.BestStart()];
-  const int length = search.BestLength();
+  // Should the search with phase 2 limited end without a solution, it runs
+  // again unlimited.
+  Shared shared(starts, options);
+  unsigned threads = options.threads > 0 ? static_cast<unsigned>(options.threads) : std::thread::hardware_concurrency();
+  threads = std::clamp(threads, 1u, static_cast<unsigned>(starts.size()));
+  SearchOnThreads(t, shared, static_cast<int>(threads));
+  if (!shared.Found()) {
+    shared.limited = false;
+    shared.nextWork = 0;
+    shared.stopped = false;
+    SearchOnThreads(t, shared, static_cast<int>(threads));
+  }
+  const Start& s = starts[shared.bestStart];
+  const int length = shared.best;
   std::vector<std::pair<int, int>> moves;
   for (int k = 0; k < length; ++k) {
-    moves.emplace_back(MoveFace(search.BestMove(k)), MoveTurns(search.BestMove(k)));
+    const int m = shared.bestPath[static_cast<std::size_t>(k)];
+    moves.emplace_back(MoveFace(m), MoveTurns(m));
   }
   if (s.inverse) {
     std::reverse(moves.begin(), moves.end());

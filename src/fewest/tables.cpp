@@ -1,6 +1,9 @@
 #include "fewest/tables.h"
 
 #include <algorithm>
+#include <atomic>
+#include <functional>
+#include <thread>
 
 namespace rotalo::fewest {
 
@@ -389,7 +392,7 @@ void BuildNearGoal(Tables& t) {
     }
   });
   const SymmetryClasses& corners = t.cornerClasses;
-  t.nearPhase2.Fill(t.Phase2Key(0, 0, 0), 8, 19, [&t, &corners](std::uint64_t key, auto add) {
+  const auto expand = [&t, &corners](std::uint64_t key, auto add) {
     const auto cls = static_cast<std::size_t>(key / (kPermutations8 * kPermutations4));
     const auto edges = static_cast<int>(key / kPermutations4 % kPermutations8);
     const auto order = static_cast<int>(key % kPermutations4);
@@ -398,7 +401,69 @@ void BuildNearGoal(Tables& t) {
       add(t.Phase2Key(t.cornerMove[At(corner, kPhase2MoveCount, k)], t.edge8Move[At(edges, kPhase2MoveCount, k)],
                       t.sliceMove[At(order, kPhase2MoveCount, k)]));
     }
-  });
+  };
+  const std::vector<std::uint64_t> last = t.nearPhase2.Fill(t.Phase2Key(0, 0, 0), 8, 19, expand);
+  // One move farther: the neighbours of the last ones that the table does
+  // not hold, found on two threads and then gathered.
+  std::vector<std::uint32_t> found[2];
+  const auto part = [&t, &last, &expand](std::size_t begin, std::size_t end, std::vector<std::uint32_t>& out) {
+    for (std::size_t i = begin; i < end; ++i) {
+      std::array<std::uint64_t, kPhase2MoveCount> next;
+      std::size_t count = 0;
+      expand(last[i], [&](std::uint64_t to) {
+        t.nearPhase2.Prefetch(to);
+        next[count++] = to;
+      });
+      for (std::size_t k = 0; k < count; ++k) {
+        if (t.nearPhase2.Distance(next[k]) < 0) {
+          out.push_back(static_cast<std::uint32_t>(next[k]));
+        }
+      }
+    }
+  };
+  std::thread other(part, last.size() / 2, last.size(), std::ref(found[1]));
+  part(0, last.size() / 2, found[0]);
+  other.join();
+  found[0].insert(found[0].end(), found[1].begin(), found[1].end());
+  t.beyondPhase2.Fill(found[0], 22);
+}
+
+// Every position within the near-goal depth of phase 1, and every
+// neighbour of one at that depth: the slots of the near-goal table in two
+// halves on two threads, the bits of a slot's neighbours fetched together.
+void BuildPhase1Reach(Tables& t) {
+  const SymmetryClasses& sets = t.sliceSetClasses;
+  t.phase1Reach.assign((sets.Count() * std::size_t{kTwists} * kFlips + 63) / 64, 0);
+  const std::vector<std::uint32_t>& slots = t.nearPhase1.slots();
+  const auto part = [&t, &sets, &slots](std::size_t begin, std::size_t end) {
+    std::array<std::uint64_t, kMoveCount + 1> keys;
+    for (std::size_t i = begin; i < end; ++i) {
+      const std::uint32_t slot = slots[i];
+      if (slot == ~std::uint32_t{0}) {
+        continue;
+      }
+      std::size_t count = 0;
+      keys[count++] = slot >> 4;
+      if (static_cast<int>(slot & 15) == t.nearPhase1.depth()) {
+        const std::uint64_t key = slot >> 4;
+        const auto twist = static_cast<int>(key / kFlips % kTwists);
+        const auto flip = static_cast<int>(key % kFlips);
+        const int set = sets.representative[static_cast<std::size_t>(key / (kTwists * kFlips))];
+        for (int m = 0; m < kMoveCount; ++m) {
+          keys[count] = t.Phase1Key(t.twistMove[At(twist, kMoveCount, m)], t.flipMove[At(flip, kMoveCount, m)],
+                                    t.sliceSetMove[At(set, kMoveCount, m)]);
+          t.PrefetchPhase1Reach(keys[count++]);
+        }
+      }
+      for (std::size_t k = 0; k < count; ++k) {
+        std::atomic_ref<std::uint64_t>(t.phase1Reach[keys[k] >> 6])
+            .fetch_or(std::uint64_t{1} << (keys[k] & 63), std::memory_order_relaxed);
+      }
+    }
+  };
+  std::thread other(part, slots.size() / 2, slots.size());
+  part(0, slots.size() / 2);
+  other.join();
 }
 
 }  // namespace
@@ -419,7 +484,8 @@ std::size_t Tables::Bytes() const {
          bytes(sliceMove) + bytes(twistConjugate) + bytes(flipConjugate) + bytes(flipMask) + bytes(sliceConjugate) +
          classBytes(sliceSetClasses) + classBytes(twistClasses) + classBytes(cornerClasses) + classBytes(edgeClasses) +
          twistSlice.Bytes() + flipSlice.Bytes() + twistFlip.Bytes() + bytes(cornerSlice) + bytes(edgeSlice) +
-         bytes(edgeRepresentativeConjugate) + nearPhase1.Bytes() + nearPhase2.Bytes();
+         bytes(edgeRepresentativeConjugate) + nearPhase1.Bytes() + nearPhase2.Bytes() + bytes(phase1Reach) +
+         beyondPhase2.Bytes();
 }
 
 Tables BuildTables() {
@@ -432,6 +498,7 @@ Tables BuildTables() {
   t.edgeSlice =
       Phase2Distances(t, t.edgeClasses, [&t](int edges, int k) { return t.edge8Move[At(edges, kPhase2MoveCount, k)]; });
   BuildNearGoal(t);
+  BuildPhase1Reach(t);
   return t;
 }
 

@@ -11,8 +11,11 @@
 // in the processor's caches.
 #pragma once
 
+#include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "fewest/cubie.h"
@@ -41,6 +44,9 @@ class NibbleTable {
   int Get(std::size_t i) const { return (bytes_[i >> 1] >> ((i & 1) * 4)) & 15; }
   void Pack(const std::vector<std::uint8_t>& distances);
   std::size_t Bytes() const { return bytes_.size(); }
+  // The packed bytes, for keeping the table in a file.
+  std::vector<std::uint8_t>& packed() { return bytes_; }
+  const std::vector<std::uint8_t>& packed() const { return bytes_; }
 
  private:
   std::vector<std::uint8_t> bytes_;
@@ -83,11 +89,32 @@ class NearGoal {
     return slots_.size() * sizeof(Slot);
   }
 
+  // The slots as they stand, for keeping the table in a file.
+  const std::vector<Slot>& slots() const {
+    return slots_;
+  }
+  // Takes slots read back from a file, filled to `depth`; false when their
+  // count is no power of two, which no filled table has.
+  bool Adopt(std::vector<Slot> slots, int depth) {
+    const std::size_t count = slots.size();
+    // A full table would leave a look-up of an absent key searching forever.
+    if (count < 2 || (count & (count - 1)) != 0 || depth < 0 || depth > 15 ||
+        std::find(slots.begin(), slots.end(), kEmpty) == slots.end()) {
+      return false;
+    }
+    slots_ = std::move(slots);
+    mask_ = count - 1;
+    shift_ = 64 - std::countr_zero(count);
+    depth_ = depth;
+    return true;
+  }
+
   // Fills the table breadth first from the goal to `depth` moves, in a table
   // of 2^bits slots; `expand(key, add)` calls add(k) with the key of every
   // neighbour of the position with key `key`.
+  // Returns the keys found at `depth`.
   template <class Expand>
-  void Fill(std::uint64_t goal, int depth, int bits, Expand expand) {
+  std::vector<std::uint64_t> Fill(std::uint64_t goal, int depth, int bits, Expand expand) {
     slots_.assign(std::size_t{1} << bits, kEmpty);
     mask_ = slots_.size() - 1;
     shift_ = 64 - bits;
@@ -112,6 +139,7 @@ class NearGoal {
       }
       frontier.swap(found);
     }
+    return frontier;
   }
 
  private:
@@ -136,6 +164,74 @@ class NearGoal {
   std::size_t mask_ = 0;
   int shift_ = 64;
   int depth_ = -1;
+};
+
+// A set of 32-bit keys in an open hash table, for the positions at one
+// distance just past a near-goal table.
+class KeySet {
+ public:
+  bool Contains(std::uint32_t key) const {
+    for (std::size_t slot = Home(key);; slot = (slot + 1) & mask_) {
+      if (slots_[slot] == key) {
+        return true;
+      }
+      if (slots_[slot] == kEmpty) {
+        return false;
+      }
+    }
+  }
+  void Prefetch(std::uint32_t key) const {
+#if defined(__GNUC__)
+    __builtin_prefetch(&slots_[Home(key)]);
+#else
+    (void)key;
+#endif
+  }
+  // Holds the given keys (repeats allowed), in a table of 2^bits slots.
+  void Fill(const std::vector<std::uint32_t>& keys, int bits) {
+    slots_.assign(std::size_t{1} << bits, kEmpty);
+    mask_ = slots_.size() - 1;
+    shift_ = 64 - bits;
+    constexpr std::size_t kAhead = 16;  // slots fetched ahead of their turn
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+      if (i + kAhead < keys.size()) {
+        Prefetch(keys[i + kAhead]);
+      }
+      std::size_t slot = Home(keys[i]);
+      while (slots_[slot] != kEmpty && slots_[slot] != keys[i]) {
+        slot = (slot + 1) & mask_;
+      }
+      slots_[slot] = keys[i];
+    }
+  }
+  std::size_t Bytes() const {
+    return slots_.size() * sizeof(std::uint32_t);
+  }
+  const std::vector<std::uint32_t>& slots() const {
+    return slots_;
+  }
+  // Takes slots read back from a file; false when their count is no power
+  // of two or none is empty.
+  bool Adopt(std::vector<std::uint32_t> slots) {
+    const std::size_t count = slots.size();
+    if (count < 2 || (count & (count - 1)) != 0 || std::find(slots.begin(), slots.end(), kEmpty) == slots.end()) {
+      return false;
+    }
+    slots_ = std::move(slots);
+    mask_ = count - 1;
+    shift_ = 64 - std::countr_zero(count);
+    return true;
+  }
+
+ private:
+  static constexpr std::uint32_t kEmpty = ~std::uint32_t{0};
+  std::size_t Home(std::uint32_t key) const {
+    return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> shift_);
+  }
+
+  std::vector<std::uint32_t> slots_;
+  std::size_t mask_ = 0;
+  int shift_ = 64;
 };
 
 struct Tables {
@@ -177,6 +273,35 @@ struct Tables {
   // phase-2 moves of the solved cube.
   NearGoal<std::uint32_t> nearPhase1;
   NearGoal<std::uint64_t> nearPhase2;
+  // The phase-2 positions one move farther than nearPhase2 reaches.
+  KeySet beyondPhase2;
+  // The exact phase-2 distance of the position with canonical key `key`
+  // when it is at most Phase2NearDepth(), or -1.
+  int Phase2NearDepth() const { return nearPhase2.depth() + 1; }
+  int Phase2Distance(std::uint64_t key) const {
+    const int d = nearPhase2.Distance(key);
+    if (d >= 0) {
+      return d;
+    }
+    return beyondPhase2.Contains(static_cast<std::uint32_t>(key)) ? Phase2NearDepth() : -1;
+  }
+  void PrefetchPhase2(std::uint64_t key) const {
+    nearPhase2.Prefetch(key);
+    beyondPhase2.Prefetch(static_cast<std::uint32_t>(key));
+  }
+  // One bit for each phase-1 key: whether the position is within one move
+  // more than nearPhase1 of phase 1's goal. A look-up there spares a node
+  // whose every neighbour is too far, the most common node by far.
+  std::vector<std::uint64_t> phase1Reach;  // [key / 64], bit key % 64
+  int Phase1ReachDepth() const { return nearPhase1.depth() + 1; }
+  bool WithinPhase1Reach(std::uint64_t key) const { return (phase1Reach[key >> 6] >> (key & 63)) & 1u; }
+  void PrefetchPhase1Reach(std::uint64_t key) const {
+#if defined(__GNUC__)
+    __builtin_prefetch(&phase1Reach[key >> 6]);
+#else
+    (void)key;
+#endif
+  }
 
   // The canonical key of a position's class: the position moved by a
   // symmetry so that its slice set (phase 1) or corner order (phase 2) is

@@ -34,19 +34,59 @@ namespace {
 }
 
 // Stops at the first solution: the round trips need no more.
-FewestOptions FirstSolution() {
+FewestOptions FirstSolution(int threads = 1) {
   FewestOptions options;
   options.timeBudget = std::chrono::microseconds(0);
+  options.threads = threads;
   return options;
 }
 
-TEST(SolveFewest, ThousandsOfRandomPositionsAreSolvedInAtMost21Moves) {
+TEST(SolveFewest, ThousandsOfRandomPositionsAreSolvedInAtMost21MovesOnOneThreadOrTwo) {
   std::mt19937 rng(20260514);
   for (int n = 0; n < 2000; ++n) {
     const Buffer cube = fewest::ToFacelets(fewest::RandomCubies(rng));
-    const FewestSolution solution = SolveFewest(cube, FirstSolution());
+    const FewestSolution solution = SolveFewest(cube, FirstSolution(1 + n % 2));
     ASSERT_TRUE(Solves(cube, solution)) << n;
     ASSERT_LE(solution.count, 21) << n;
+  }
+}
+
+// Counted in nodes, the budget makes one thread's answer a matter of the
+// cube alone, and a larger budget only goes on where the smaller stopped.
+// Two threads sharing their best length answer as well.
+TEST(SolveFewest, ANodeBudgetGivesTheSameAnswerEachTimeAndALargerOneNoLonger) {
+  std::mt19937 rng(515);
+  FewestOptions small;
+  small.nodeBudget = 2000;
+  FewestOptions large = small;
+  large.nodeBudget = 40000;
+  FewestOptions both = large;
+  both.threads = 2;
+  for (int n = 0; n < 40; ++n) {
+    const Buffer cube = fewest::ToFacelets(fewest::RandomCubies(rng));
+    const FewestSolution first = SolveFewest(cube, small);
+    ASSERT_TRUE(Solves(cube, first)) << n;
+    EXPECT_EQ(SolveFewest(cube, small).moves, first.moves) << n;
+    const FewestSolution longer = SolveFewest(cube, large);
+    ASSERT_TRUE(Solves(cube, longer)) << n;
+    EXPECT_LE(longer.count, first.count) << n;
+    const FewestSolution shared = SolveFewest(cube, both);
+    ASSERT_TRUE(Solves(cube, shared)) << n;
+    EXPECT_LE(shared.count, 21) << n;
+  }
+}
+
+// More threads than different looks at the cube, and one for each core.
+TEST(SolveFewest, SolvesWithMoreThreadsThanLooksOrOneForEachCore) {
+  const Vars pattern = testing::TurnedVars("12 62 52 32 22 42 ");  // the same from every side
+  FewestOptions many = FirstSolution(8);
+  const FewestSolution solution = SolveFewest(pattern.current(), many);
+  EXPECT_TRUE(Solves(pattern.current(), solution));
+  EXPECT_LE(solution.count, 6);
+  std::mt19937 rng(11);
+  for (int n = 0; n < 50; ++n) {
+    const Buffer cube = fewest::ToFacelets(fewest::RandomCubies(rng));
+    ASSERT_TRUE(Solves(cube, SolveFewest(cube, FirstSolution(n % 2 == 0 ? 0 : 6)))) << n;
   }
 }
 
@@ -132,7 +172,7 @@ TEST(SolveFewest, SolvesTheRepairedCubeOfEveryReassembly) {
     ASSERT_TRUE(SubmitEntry(vars).Accepted());
     ASSERT_TRUE(SolveOrRepair(vars).solved);
     const Buffer start = vars.current();
-    ASSERT_TRUE(Solves(start, SolveFewest(start, FirstSolution()))) << n;
+    ASSERT_TRUE(Solves(start, SolveFewest(start, FirstSolution(1 + n / 12 % 2)))) << n;
   }
 }
 

@@ -37,4 +37,12 @@ exec {to}>&-
 status=0
 wait "$pid" || status=$?
 [[ $status == 1 ]] || fail "co-process exit status $status, not 1 for a rejected cube"
+# --fewest keeps its tables in the cache folder, where the next run finds them.
+cache=$(mktemp -d)
+trap 'rm -rf "$cache"' EXIT
+for run in first second; do
+  moves=$(XDG_CACHE_HOME=$cache "$cli" solve --fewest --threads 2 --scramble "R U R' U'" | tail -n 1)
+  [[ $moves == "moves: 4" ]] || fail "$run --fewest run: $moves"
+done
+[[ $(ls "$cache/rotalo") == fewest-moves-tables.bin ]] || fail "cache folder: $(ls -R "$cache")"
 echo "rotalo-cli end to end: all passed"

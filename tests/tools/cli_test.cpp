@@ -151,6 +151,14 @@ TEST(RotaloCli, MalformedInputIsAUsageErrorWithNoOutput) {
       {{"solve", "--scramble", "R U x"}, "bad move 3 \"x\""},
       {{"apply", kSolved, "R2 r"}, "bad move 2 \"r\""},
       {{"check", "--fewest", kSolved}, "check takes one CUBE"},
+      {{"solve", "--fewest", "--threads", "0", kSolved}, "--threads needs a whole number from 1 to 256, not \"0\""},
+      {{"solve", "--fewest", "--threads=2.5", kSolved}, "--threads needs a whole number from 1 to 256, not \"2.5\""},
+      {{"solve", "--fewest", "--threads", "two", kSolved}, "not \"two\""},
+      {{"solve", "--fewest", "--threads"}, "--threads needs a number of threads"},
+      {{"solve", "--fewest", "--budget", "-1", kSolved}, "--budget needs a number above 0 up to 3600000, not \"-1\""},
+      {{"solve", "--fewest", "--budget=0", kSolved}, "--budget needs a number above 0 up to 3600000, not \"0\""},
+      {{"solve", "--budget", "1ms", kSolved}, "not \"1ms\""},
+      {{"solve", "--budget"}, "--budget needs milliseconds"},
   };
   for (const auto& [args, message] : cases) {
     const Result r = RunWith(args);
@@ -220,7 +228,7 @@ TEST(RotaloCli, FewestSolvesTheCubeOfTheLastRunOfEveryBlock) {
   std::string flipped = kSolved;  // the edge at 6/34 turned over, after a few turns
   std::swap(flipped[5], flipped[33]);
   const std::string turned = RunWith({"apply", flipped, "R U2 F' D L B2"}).out;
-  const Result r = RunWith({"solve", "--fewest", "-"}, scrambled + solved + turned);
+  const Result r = RunWith({"solve", "--fewest", "--threads=3", "--budget", "2.5", "-"}, scrambled + solved + turned);
   ASSERT_EQ(r.status, kExitOk) << r.err;
   const auto lines = Lines(r.out);
   ASSERT_EQ(lines.size(), 5u + 1 + 5 + 1 + 7) << r.out;

@@ -64,9 +64,13 @@ solve   checks the cube and, if it is accepted, solves it:
         --fewest prints in the solution: line a short solution found by a
         two-phase search (at most 21 moves, turn digits 1..3, no markers)
         for the position the last run starts from, and counts it in
-        moves:. --notation standard prints the recorded: and solution:
-        lines in standard notation, the markers as (top layer done) and
-        (middle layer done), turns of 0 left out.
+        moves:. With --fewest, --threads N searches on N threads (default:
+        one per core of the machine) and --budget MS for MS milliseconds
+        (default 1.5; longer finds shorter solutions); its tables are kept
+        in $XDG_CACHE_HOME/rotalo (or ~/.cache/rotalo) for the next run.
+        --notation standard prints the recorded: and solution: lines in
+        standard notation, the markers as (top layer done) and (middle
+        layer done), turns of 0 left out.
 check   prints only the check line.
 apply   prints the 54 digits of CUBE after turning it by TOKENS.
 rotate  prints the 54 digits of CUBE after a whole-cube quarter turn about

@@ -1,6 +1,9 @@
 #include "solve_style.h"
 
 #include <charconv>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
 
 #include "cube_text.h"
 #include "fewest/fewest.h"
@@ -10,6 +13,9 @@
 namespace rotalo::cli {
 
 namespace {
+
+constexpr double kMostThreads = 256;
+constexpr double kMostBudgetMs = 3600000;  // an hour
 
 void AppendMovesLine(std::string& out, std::string_view name, std::string_view moves, bool standard) {
   out += name;
@@ -38,6 +44,70 @@ std::optional<std::string> SetNotation(std::string_view name, SolveStyle& style)
   return "--notation is standard or tokens, not \"" + Printable(name) + "\"";
 }
 
+// A positive number of `what` (a whole one when `whole`), at most `most`.
+std::optional<std::string> SetPositive(std::string_view option, std::string_view text, bool whole, double most,
+                                       double& value) {
+  const char* end = text.data() + text.size();
+  double parsed = 0;
+  const auto result = std::from_chars(text.data(), end, parsed, std::chars_format::fixed);
+  const bool ok = !text.empty() && result.ec == std::errc{} && result.ptr == end && parsed > 0 && parsed <= most &&
+                  (!whole || text.find('.') == std::string_view::npos);
+  if (!ok) {
+    std::string bound(16, '\0');
+    bound.resize(
+        static_cast<std::size_t>(std::to_chars(bound.data(), bound.data() + bound.size(), most).ptr - bound.data()));
+    return std::string(option) + (whole ? " needs a whole number from 1 to " : " needs a number above 0 up to ") +
+           bound + ", not \"" + Printable(text) + "\"";
+  }
+  value = parsed;
+  return std::nullopt;
+}
+
+// Fills the search options of the style from --threads or --budget and its
+// value, the value after "=" or the next argument.
+bool TakeNumber(std::span<const std::string_view>& args, SolveStyle& style, std::optional<std::string>& error) {
+  for (const std::string_view option : {std::string_view("--threads"), std::string_view("--budget")}) {
+    std::string_view value;
+    if (args[0] == option) {
+      if (args.size() < 2) {
+        error = std::string(option) + (option == "--threads" ? " needs a number of threads" : " needs milliseconds");
+        return true;
+      }
+      value = args[1];
+      args = args.subspan(2);
+    } else if (args[0].starts_with(option) && args[0].substr(option.size()).starts_with("=")) {
+      value = args[0].substr(option.size() + 1);
+      args = args.subspan(1);
+    } else {
+      continue;
+    }
+    double number = 0;
+    if (option == "--threads") {
+      error = SetPositive(option, value, true, kMostThreads, number);
+      style.threads = static_cast<int>(number);
+    } else {
+      error = SetPositive(option, value, false, kMostBudgetMs, number);
+      style.budgetMs = number;
+    }
+    return true;
+  }
+  return false;
+}
+
+// Where the tables of the short search are kept between runs:
+// $XDG_CACHE_HOME/rotalo, or ~/.cache/rotalo; empty when neither is known.
+std::filesystem::path CacheFolder() {
+  const char* cache = std::getenv("XDG_CACHE_HOME");
+  if (cache != nullptr && std::filesystem::path(cache).is_absolute()) {
+    return std::filesystem::path(cache) / "rotalo";
+  }
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && std::filesystem::path(home).is_absolute()) {
+    return std::filesystem::path(home) / ".cache" / "rotalo";
+  }
+  return {};
+}
+
 }  // namespace
 
 bool TakeSolveStyle(std::span<const std::string_view>& args, SolveStyle& style, std::optional<std::string>& error) {
@@ -64,7 +134,7 @@ bool TakeSolveStyle(std::span<const std::string_view>& args, SolveStyle& style, 
     args = args.subspan(1);
     return true;
   }
-  return false;
+  return TakeNumber(args, style, error);
 }
 
 bool AppendSolutionLines(Vars& vars, const SolveStyle& style, std::string& out) {
@@ -75,7 +145,16 @@ bool AppendSolutionLines(Vars& vars, const SolveStyle& style, std::string& out) 
     AppendCount(out, solution.MoveCount - 2);
     return true;
   }
-  const FewestSolution solution = SolveFewest(vars.current());
+  const std::filesystem::path folder = CacheFolder();
+  if (folder.empty()) {
+    EnsureFewestTables();
+  } else {
+    LoadOrBuildFewestTables(folder);
+  }
+  FewestOptions options;
+  options.threads = style.threads;
+  options.timeBudget = std::chrono::microseconds(static_cast<long>(style.budgetMs * 1000));
+  const FewestSolution solution = SolveFewest(vars.current(), options);
   if (!solution.Solved()) {
     out += "unsolved: the fewest-moves search finds the cube faulty\n";
     return false;

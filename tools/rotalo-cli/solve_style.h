@@ -17,11 +17,14 @@ namespace rotalo::cli {
 struct SolveStyle {
   bool fewest = false;    // --fewest: the short solution of the two-phase search
   bool standard = false;  // --notation standard
+  int threads = 0;        // --threads N for that search; 0: one per core
+  double budgetMs = 1.5;  // --budget MS: its time budget
 };
 
-// Takes one of --fewest, --notation NAME and --notation=NAME from the front
-// of `args`. Returns false when the first argument is none of them, and an
-// error message for a notation it does not know.
+// Takes one of --fewest, --notation NAME, --threads N and --budget MS (each
+// also as --option=VALUE) from the front of `args`. Returns false when the
+// first argument is none of them, and an error message for a value it does
+// not take.
 bool TakeSolveStyle(std::span<const std::string_view>& args, SolveStyle& style, std::optional<std::string>& error);
 
 // The lines after the runs of a solved cube: recorded (the layer-by-layer
