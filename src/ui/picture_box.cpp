@@ -96,7 +96,8 @@ QPolygonF PictureBox::StickerPolygon(int index) const {
     return polygon;
   }
   for (const DrawPointF& p : PlaceOutline(*context_, PlaceAt(index))) {
-    polygon << QPointF(p.x * boxWidth_ / scaleWidth_, p.y * boxHeight_ / scaleHeight_);
+    polygon << QPointF(static_cast<double>(p.x) * boxWidth_ / scaleWidth_,
+                       static_cast<double>(p.y) * boxHeight_ / scaleHeight_);
   }
   return polygon;
 }

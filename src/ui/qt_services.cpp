@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
 #include <chrono>
@@ -164,6 +165,10 @@ int QtServices::ScreenWidthTwips() const {
 
 int QtServices::ScreenHeightTwips() const {
   return Screen() ? Screen()->size().height() * TwipsPerPixelY() : 0;
+}
+
+QString QtServices::CacheFolder() const {
+  return QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
 }
 
 QPoint QtServices::ScreenOrigin() const {

@@ -29,6 +29,7 @@ class QtServices final : public Services {
   int TwipsPerPixelY() const override;
   int ScreenDepth(QWidget* window) const override;
   QPoint ScreenOrigin() const override;
+  QString CacheFolder() const override;
   void About(QWidget* parent, const QString& title, const QString& text) override;
   void KeepScreenAwake(bool on) override;
   QSettings& Settings() override;

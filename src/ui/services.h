@@ -94,6 +94,10 @@ class Services {
   // The About box: `text` is rich text.
   virtual void About(QWidget* parent, const QString& title, const QString& text) = 0;
 
+  // The folder for what the program can make again but keeps to start
+  // sooner (the fewest-moves tables); "" for none.
+  virtual QString CacheFolder() const = 0;
+
   // What the program keeps between runs.
   virtual QSettings& Settings() = 0;
 

@@ -92,7 +92,15 @@ class PaintingStep final : public QUndoCommand {
 };
 
 SolveForm::SolveForm(Services& services, Vars& vars, QWidget* parent)
-    : QMainWindow(parent), BuildFewestTables(EnsureFewestTables), services_(services), vars_(vars) {
+    : QMainWindow(parent), services_(services), vars_(vars) {
+  // The tables come from the cache folder where an earlier run kept them.
+  BuildFewestTables = [folder = std::filesystem::path(services_.CacheFolder().toStdU16String())] {
+    if (folder.empty()) {
+      EnsureFewestTables();
+    } else {
+      LoadOrBuildFewestTables(folder);
+    }
+  };
   setWindowTitle(kAppTitle);
   setWindowIcon(ProgramIcon());
   undo_ = new QUndoStack(this);

@@ -57,6 +57,7 @@ class ScriptedServices : public Services {
 
   void About(QWidget*, const QString& title, const QString& text) override { messages << title + ": " + text; }
   QPoint ScreenOrigin() const override { return screenOrigin; }
+  QString CacheFolder() const override { return {}; }
 
   QString InputBox(QWidget*, const QString& prompt, const QString&, const QString& text) override {
     prompts << prompt;
