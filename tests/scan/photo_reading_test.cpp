@@ -38,7 +38,7 @@ TEST(ReadingPhotos, ReadsEveryCubeOrFlagsWhatItMisreads) {
     }
     uncertain += static_cast<int>(reading.uncertain.size());
   }
-  EXPECT_LE(uncertain, kCubes * 2);
+  EXPECT_LE(uncertain, kCubes / 2);
 }
 
 // Pictures of the background alone show no face.
