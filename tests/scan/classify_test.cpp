@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "checking/entry_check.h"
 #include "scan/colour_space.h"
 #include "scan/cube_reading.h"
 #include "scan_support.h"
@@ -112,6 +113,45 @@ TEST(ClassifyingColours, ThePieceRulesDecideRedOrangeAndWhiteYellow) {
   }
   EXPECT_GT(naive, kCubes);          // the case is hard
   EXPECT_LE(uncertain, kCubes * 6);  // and each reading flags a few stickers at most
+}
+
+// The faces of this cube also fit other real cubes, turned otherwise and
+// with two side faces swapped: the reading offers those that fit as well
+// as alternatives, every one a real cube, one of them the cube
+// photographed, and their differences are uncertain.
+TEST(ClassifyingColours, LeavesEquallyGoodArrangementsToThePerson) {
+  Buffer cube{};
+  const std::string digits = "221512233436545641151643315251326645416363642524123456";
+  for (int i = 1; i <= kFacelets; ++i) {
+    cube[i] = static_cast<Int16>(digits[i - 1] - '0');
+  }
+  std::mt19937 random(1);
+  const auto readings = Readings(cube, random, 0.0f);
+  std::vector<FaceReadings> faces(6);
+  for (int f = 1; f <= 6; ++f) {
+    for (int p = 1; p <= 8; ++p) {
+      faces[6 - f][std::array{0, 1, 2, 5, 8, 7, 6, 3}[(p - 1 + 2 * f) % 8]] = readings[8 * (f - 1) + p - 1];
+    }
+    faces[6 - f][4] = readings[48 + f - 1];
+  }
+  const CubeReading reading = ReadCube(faces, DefaultColours());
+  ASSERT_FALSE(reading.alternatives.empty());
+  std::vector<Buffer> all = reading.alternatives;
+  all.push_back(reading.cube);
+  bool found = false;
+  for (const Buffer& candidate : all) {
+    Vars vars;
+    ChooseColours(vars, {0, 1, 2, 3, 4, 5});
+    vars.Facelet[0] = candidate;
+    EXPECT_TRUE(SubmitEntry(vars).Accepted());
+    found |= Misread(cube, candidate).empty();
+    for (int i = 1; i <= kFacelets; ++i) {
+      if (candidate[i] != reading.cube[i]) {
+        EXPECT_TRUE(std::count(reading.uncertain.begin(), reading.uncertain.end(), i)) << i;
+      }
+    }
+  }
+  EXPECT_TRUE(found);
 }
 
 // With fewer than six faces each goes on the face of its centre's colour as
