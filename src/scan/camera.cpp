@@ -51,20 +51,33 @@ FaceReadings Medians(const std::vector<FaceReadings>& frames) {
 }  // namespace
 
 bool FaceHold::StillSinceLast(const FaceGrid& grid, int& turn) const {
+  // The labelling of the stickers that lines them up best with the last
+  // frame's (a face turned near 45 degrees may be labelled either way).
   float nearest = 1e30f;
   for (int t = 0; t < 4; ++t) {
-    float farthest = 0;
+    float sum = 0;
     for (int k = 0; k < 9; ++k) {
       const Point& p = grid.centres[TurnedIndex(k, t)];
       const Point& q = last_->centres[k];
-      farthest = std::max(farthest, std::hypot(p.x - q.x, p.y - q.y));
+      sum += std::hypot(p.x - q.x, p.y - q.y);
     }
-    if (farthest < nearest) {
-      nearest = farthest;
+    if (sum < nearest) {
+      nearest = sum;
       turn = t;
     }
   }
-  if (nearest > options_.largestMove * last_->spacing) {
+  // The face as a whole: where its middle is and how large it is, which
+  // stay steadier than any one sticker's place.
+  Point middle, lastMiddle;
+  for (int k = 0; k < 9; ++k) {
+    middle.x += grid.centres[k].x / 9;
+    middle.y += grid.centres[k].y / 9;
+    lastMiddle.x += last_->centres[k].x / 9;
+    lastMiddle.y += last_->centres[k].y / 9;
+  }
+  const float move =
+      std::hypot(middle.x - lastMiddle.x, middle.y - lastMiddle.y) + std::fabs(grid.spacing - last_->spacing);
+  if (move > options_.largestMove * last_->spacing) {
     return false;
   }
   const float limit = options_.largestColourChange * options_.largestColourChange;

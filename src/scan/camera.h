@@ -16,11 +16,11 @@ namespace rotalo::scan {
 
 struct HoldOptions {
   std::int64_t stillMs = 500;  // how long a face must be held still
-  // Between two frames, how far a sticker centre may move (in sticker
+  // Between two frames, how far the face may move or grow (in sticker
   // spacings) and how far its colour may change (L*a*b* units) for the face
   // to count as still.
-  float largestMove = 0.1f;
-  float largestColourChange = 12.0f;
+  float largestMove = 0.15f;
+  float largestColourChange = 20.0f;
   int framesMissedAtMost = 2;  // frames without a face that do not end a hold
 };
 

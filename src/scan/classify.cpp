@@ -12,7 +12,7 @@ namespace {
 
 constexpr float kLightnessWeight = 0.3f;
 constexpr int kRounds = 4;
-constexpr float kSmallestSpread = 16.0f;  // squared L*a*b* units
+constexpr float kSmallestSpread = 100.0f;  // squared L*a*b* units
 
 struct Readings {
   std::vector<std::array<Vec3, 9>> linear;  // as read
@@ -47,6 +47,45 @@ void ShareOut(Classification& out, const std::vector<std::array<float, 6>>& flat
   for (std::size_t g = 0; g < out.group.size(); ++g) {
     for (int i = 0; i < 9; ++i) {
       out.group[g][i] = i == 4 ? static_cast<int>(g) : place[s++] / 8;
+    }
+  }
+}
+
+// A centre that started its group among stickers of another colour (under
+// its picture's light it looked like them) swaps groups with the centre of
+// that colour: the stickers keep their groups, the centres change places.
+void SettleCentres(Classification& out, const Readings& r) {
+  const int n = static_cast<int>(out.group.size());
+  std::array<Vec3, 6> mean{};
+  std::array<int, 6> count{};
+  for (int g = 0; g < n; ++g) {
+    for (int i = 0; i < 9; ++i) {
+      if (i != 4) {
+        for (int ch = 0; ch < 3; ++ch) {
+          mean[out.group[g][i]][ch] += r.lab[g][i][ch];
+        }
+        ++count[out.group[g][i]];
+      }
+    }
+  }
+  for (int k = 0; k < 6; ++k) {
+    for (int ch = 0; ch < 3; ++ch) {
+      mean[k][ch] /= static_cast<float>(std::max(count[k], 1));
+    }
+  }
+  const auto d = [&](int centre, int k) { return LabDistance2(r.lab[centre][4], mean[k], kLightnessWeight); };
+  for (int a = 0; a < n; ++a) {
+    for (int b = a + 1; b < n; ++b) {
+      if (d(a, b) + d(b, a) < d(a, a) + d(b, b)) {
+        for (auto& face : out.group) {
+          for (int i = 0; i < 9; ++i) {
+            if (i != 4 && (face[i] == a || face[i] == b)) {
+              face[i] = face[i] == a ? b : a;
+            }
+          }
+        }
+        std::swap(mean[a], mean[b]);
+      }
     }
   }
 }
@@ -89,6 +128,41 @@ void EstimateGains(Readings& r, const Classification& c) {
   }
 }
 
+// A first white balance of each face reading on its own: the gains that
+// carry its stickers onto their nearest chosen colours, a few times over.
+void FirstGains(Readings& r, const std::array<Vec3, 6>& reference) {
+  std::array<Vec3, 6> referenceLinear{};
+  for (int k = 0; k < 6; ++k) {
+    referenceLinear[k] = reference[k];
+  }
+  for (std::size_t g = 0; g < r.linear.size(); ++g) {
+    for (int round = 0; round < 3; ++round) {
+      Vec3 xm{}, xx{};
+      for (int i = 0; i < 9; ++i) {
+        Vec3 v = r.linear[g][i];
+        for (int ch = 0; ch < 3; ++ch) {
+          v[ch] *= r.gain[g][ch];
+        }
+        const Vec3 lab = LabOfLinear(v);
+        int nearest = 0;
+        for (int k = 1; k < 6; ++k) {
+          if (LabDistance2(lab, LabOfLinear(referenceLinear[k]), kLightnessWeight) <
+              LabDistance2(lab, LabOfLinear(referenceLinear[nearest]), kLightnessWeight)) {
+            nearest = k;
+          }
+        }
+        for (int ch = 0; ch < 3; ++ch) {
+          xm[ch] += r.linear[g][i][ch] * referenceLinear[nearest][ch];
+          xx[ch] += r.linear[g][i][ch] * r.linear[g][i][ch];
+        }
+      }
+      for (int ch = 0; ch < 3; ++ch) {
+        r.gain[g][ch] = xx[ch] > 1e-9f ? std::clamp(xm[ch] / xx[ch], 0.4f, 2.5f) : 1.0f;
+      }
+    }
+  }
+}
+
 }  // namespace
 
 Classification Classify(const std::vector<FaceReadings>& faces, const std::array<Colour, 6>& chosen) {
@@ -108,6 +182,13 @@ Classification Classify(const std::vector<FaceReadings>& faces, const std::array
   std::array<Vec3, 6> reference{};
   for (int k = 0; k < 6; ++k) {
     reference[k] = LabOf(RgbOf(chosen[k]));
+  }
+  if (n == 6) {
+    std::array<Vec3, 6> referenceLinear{};
+    for (int k = 0; k < 6; ++k) {
+      referenceLinear[k] = LinearOf(RgbOf(chosen[k]));
+    }
+    FirstGains(r, referenceLinear);
   }
   std::array<Vec3, 6> mean{};
   const int rounds = n == 6 ? kRounds : 1;
@@ -173,6 +254,7 @@ Classification Classify(const std::vector<FaceReadings>& faces, const std::array
     if (n == 6) {
       ShareOut(out, flat);
       if (round + 1 < rounds) {
+        SettleCentres(out, r);
         EstimateGains(r, out);
       }
     }
@@ -190,11 +272,36 @@ Classification Classify(const std::vector<FaceReadings>& faces, const std::array
     }
   }
   if (n == 6) {
-    // Name the groups again by their final colours.
+    // Name the groups by their final colours. The six groups are the six
+    // chosen colours in some order, so their sums per channel in linear
+    // light match whatever the order: that match undoes the overall exposure
+    // and colour cast of the pictures before the groups are compared.
+    std::array<Vec3, 6> linear{};
+    Vec3 sum{};
+    Vec3 referenceSum{};
+    for (int g = 0; g < n; ++g) {
+      for (int i = 0; i < 9; ++i) {
+        for (int ch = 0; ch < 3; ++ch) {
+          const float v = r.linear[g][i][ch] * r.gain[g][ch] / 9;
+          linear[out.group[g][i]][ch] += v;
+          sum[ch] += v;
+        }
+      }
+    }
+    for (int k = 0; k < 6; ++k) {
+      const Vec3 ref = LinearOf(RgbOf(chosen[k]));
+      for (int ch = 0; ch < 3; ++ch) {
+        referenceSum[ch] += ref[ch];
+      }
+    }
     std::vector<double> naming(36);
     for (int k = 0; k < 6; ++k) {
+      for (int ch = 0; ch < 3; ++ch) {
+        linear[k][ch] *= sum[ch] > 1e-6f ? referenceSum[ch] / sum[ch] : 1.0f;
+      }
+      const Vec3 lab = LabOfLinear(linear[k]);
       for (int code = 0; code < 6; ++code) {
-        naming[k * 6 + code] = LabDistance2(mean[k], reference[code], 0.5f);
+        naming[k * 6 + code] = LabDistance2(lab, reference[code], 0.5f);
       }
     }
     const std::vector<int> named = CheapestAssignment(naming, 6);

@@ -14,7 +14,7 @@ namespace rotalo::scan {
 
 struct ReadOptions {
   // A sticker whose confidence is below this is uncertain.
-  float uncertainBelow = 0.5f;
+  float uncertainBelow = 0.65f;
 };
 
 struct CubeReading {

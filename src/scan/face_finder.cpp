@@ -208,16 +208,18 @@ Lattice LatticeFrom(const std::vector<Region>& regions, const std::vector<std::v
 }
 
 // The perspective map (h33 = 1) that best carries `from` onto `to`, least
-// squares over four or more points; nothing when they are degenerate.
+// squares; with fewer than seven points an affine map, which so few points
+// pin down more steadily. Nothing when the points are degenerate.
 std::optional<cv::Matx33d> FitPerspective(const std::vector<cv::Point2f>& from, const std::vector<cv::Point2f>& to) {
   const int n = static_cast<int>(from.size());
-  cv::Mat a(2 * n, 8, CV_64F);
+  const int unknowns = n >= 7 ? 8 : 6;
+  cv::Mat a(2 * n, unknowns, CV_64F);
   cv::Mat b(2 * n, 1, CV_64F);
   for (int k = 0; k < n; ++k) {
     const double x = from[k].x, y = from[k].y, u = to[k].x, v = to[k].y;
     const double rowU[8] = {x, y, 1, 0, 0, 0, -u * x, -u * y};
     const double rowV[8] = {0, 0, 0, x, y, 1, -v * x, -v * y};
-    for (int c = 0; c < 8; ++c) {
+    for (int c = 0; c < unknowns; ++c) {
       a.at<double>(2 * k, c) = rowU[c];
       a.at<double>(2 * k + 1, c) = rowV[c];
     }
@@ -228,8 +230,8 @@ std::optional<cv::Matx33d> FitPerspective(const std::vector<cv::Point2f>& from, 
   if (!cv::solve(a, b, h, cv::DECOMP_SVD) || !cv::checkRange(h)) {
     return std::nullopt;
   }
-  return cv::Matx33d(h.at<double>(0), h.at<double>(1), h.at<double>(2), h.at<double>(3), h.at<double>(4),
-                     h.at<double>(5), h.at<double>(6), h.at<double>(7), 1.0);
+  const auto at = [&](int i) { return i < unknowns ? h.at<double>(i) : 0.0; };
+  return cv::Matx33d(at(0), at(1), at(2), at(3), at(4), at(5), at(6), at(7), 1.0);
 }
 
 cv::Point2f Apply(const cv::Matx33d& h, float x, float y) {
@@ -254,7 +256,7 @@ std::optional<cv::Matx33d> FitLattice(Lattice lattice) {
         worst = n;
       }
     }
-    if (worstMiss <= 0.25 * lattice.side) {
+    if (worstMiss <= 0.12 * lattice.side) {
       return fitted;
     }
     // A region that only seemed to lie on the lattice: fit without it.
@@ -294,8 +296,8 @@ std::array<cv::Point2f, 9> UprightCentres(const cv::Matx33d& map) {
   return g;
 }
 
-// A median over the inner part of one sticker, the brightest 40 % of the
-// samples (a highlight) and the darkest 10 % (a shadow or the border) left
+// A median over the inner part of one sticker, the brightest half of the
+// samples (a highlight) and the darkest 5 % (a shadow or the border) left
 // out.
 Rgb ReadSticker(const cv::Mat& bgr, const cv::Matx33d& map, int row, int column) {
   std::array<cv::Vec3b, kSamplesAcross * kSamplesAcross> samples;
@@ -314,8 +316,8 @@ Rgb ReadSticker(const cv::Mat& bgr, const cv::Matx33d& map, int row, int column)
     }
   }
   std::sort(byLight.begin(), byLight.end());
-  const int from = n / 10;
-  const int to = n * 6 / 10;
+  const int from = n / 20;
+  const int to = n / 2;
   std::array<std::vector<int>, 3> channel;
   for (int k = from; k < to; ++k) {
     for (int c = 0; c < 3; ++c) {

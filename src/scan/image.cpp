@@ -30,14 +30,4 @@ cv::Mat ToBgr(const ImageView& image) {
   return bgr;
 }
 
-ImageView ViewOf(const cv::Mat& bgr) {
-  ImageView view;
-  view.data = bgr.data;
-  view.width = bgr.cols;
-  view.height = bgr.rows;
-  view.stride = static_cast<int>(bgr.step);
-  view.order = bgr.channels() == 4 ? PixelOrder::Bgra : PixelOrder::Bgr;
-  return view;
-}
-
 }  // namespace rotalo::scan

@@ -25,8 +25,6 @@ struct ImageView {
 // A 3-channel BGR matrix of the picture: the view's own pixels when they are
 // BGR already, a converted copy otherwise. An empty view gives an empty one.
 cv::Mat ToBgr(const ImageView& image);
-// A view of a BGR or BGRA matrix (8 bits a channel).
-ImageView ViewOf(const cv::Mat& bgr);
 
 // One reading of a sticker, 0..255 a channel.
 struct Rgb {

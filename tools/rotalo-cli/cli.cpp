@@ -16,6 +16,7 @@
 #include "model/rotation.h"
 #include "playback/simplify.h"
 #include "render_command.h"
+#include "scan_command.h"
 #include "solve_style.h"
 
 namespace rotalo::cli {
@@ -503,6 +504,18 @@ int RotateCommand(std::span<const std::string_view> args, const Io& io) {
   return kExitOk;
 }
 
+// scan [--colours NAMES] IMAGE... | --rgb FILE
+int ScanWithColours(std::span<const std::string_view> args, const Io& io) {
+  std::array<int, 6> colours = kDefaultColours;
+  for (std::size_t before = args.size() + 1; args.size() != before;) {
+    before = args.size();
+    if (auto error = ParseColourOption(args, colours)) {
+      return Fail(io, *error);
+    }
+  }
+  return ScanCommand(args, colours, io);
+}
+
 }  // namespace
 
 std::string_view HelpText() {
@@ -549,6 +562,9 @@ int Run(std::span<const std::string_view> args, const Io& io) {
   }
   if (command == "render") {
     return RenderCommand(rest, io);
+  }
+  if (command == "scan") {
+    return ScanWithColours(rest, io);
   }
   return Usage(io, "unknown command \"" + Printable(command) + "\"");
 }
