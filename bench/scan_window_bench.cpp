@@ -16,7 +16,7 @@
 
 namespace {
 
-void BM_CameraFrame(benchmark::State& state) {
+void BM_CameraViewFrame(benchmark::State& state) {
   rotalo::ui::QtServices services;
   rotalo::Vars vars;
   rotalo::ChooseColours(vars, {0, 1, 2, 3, 4, 5});
@@ -38,7 +38,7 @@ void BM_CameraFrame(benchmark::State& state) {
     window.FeedFrame(frames[(k++ / 25) % frames.size()], ms += 40);
   }
 }
-BENCHMARK(BM_CameraFrame)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CameraViewFrame)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
