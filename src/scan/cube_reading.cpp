@@ -50,6 +50,9 @@ float ConfidenceOfMargin(float margin) {
 
 CubeReading ReadCube(const std::vector<FaceReadings>& faces, const std::array<Colour, 6>& chosen,
                      const ReadOptions& options) {
+  if (faces.empty() || faces.size() > 6) {
+    return {};
+  }
   const Classification c = Classify(faces, chosen);
   if (faces.size() < 6) {
     Arrangement a;

@@ -33,7 +33,8 @@ struct CubeReading {
 
 // `chosen`: the user's colours for codes 1..6. One to six faces; with fewer
 // than six, each goes on the face of its centre's colour code, as it was
-// photographed, and its stickers take their nearest colours.
+// photographed, and its stickers take their nearest colours. No faces or
+// more than six give an empty reading.
 CubeReading ReadCube(const std::vector<FaceReadings>& faces, const std::array<Colour, 6>& chosen,
                      const ReadOptions& options = {});
 
