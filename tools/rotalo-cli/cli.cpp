@@ -31,6 +31,8 @@ Usage:
   rotalo-cli solve [--colours NAMES] [--fewest] [--notation standard] --scramble TOKENS
   rotalo-cli solve [--colours NAMES] [--fewest] [--notation standard] -
   rotalo-cli check [--colours NAMES] CUBE
+  rotalo-cli scan [--colours NAMES] IMAGE...
+  rotalo-cli scan [--colours NAMES] --rgb FILE|-
   rotalo-cli apply CUBE TOKENS
   rotalo-cli rotate CUBE AXIS Q
   rotalo-cli render CUBE OUT.png
@@ -73,6 +75,12 @@ solve   checks the cube and, if it is accepted, solves it:
         standard notation, the markers as (top layer done) and (middle
         layer done), turns of 0 left out.
 check   prints only the check line.
+scan    reads a cube from one photo per face (one to six, in any order,
+        each any way up), or with --rgb from 54 lines "R G B" (0..255)
+        sampled by another program in the facelet order of CUBE:
+            cube: <54 digits, 0 where nothing was read>
+            uncertain: <facelets not read for sure, comma-separated, or none>
+            check: accepted          (or check: rejected: <message>)
 apply   prints the 54 digits of CUBE after turning it by TOKENS.
 rotate  prints the 54 digits of CUBE after a whole-cube quarter turn about
         the axis through face AXIS (1, 4 or 5), clockwise as seen from that
