@@ -7,10 +7,10 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "ui/scan_window.h"
 #include <QRegularExpression>
 #include <QtTest>
 #include <random>
+#include "ui/scan_window.h"
 
 #include "form_fixture.h"
 #include "ui/scan_window.h"
