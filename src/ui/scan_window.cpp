@@ -280,13 +280,12 @@ QString ScanWindow::Advice() const {
 
 void ScanWindow::ShowCameraFaces() {
   for (std::size_t k = 0; k < cameraFaces_.size(); ++k) {
+    // Only the faces taken show, so that a screen reader meets no empty ones.
     if (k < faces_.size()) {
       cameraFaces_[k]->setPixmap(QPixmap::fromImage(FaceSwatch(faces_[k].readings)));
       cameraFaces_[k]->setAccessibleName(tr("Face %1 read").arg(k + 1));
-    } else {
-      cameraFaces_[k]->clear();
-      cameraFaces_[k]->setAccessibleName(QString());
     }
+    cameraFaces_[k]->setVisible(k < faces_.size());
   }
   const int read = FacesRead();
   if (noCamera_) {
