@@ -173,11 +173,10 @@ void ScanWindow::StopCamera() {
 }
 
 void ScanWindow::CameraFrame(const QVideoFrame& frame) {
-  static QElapsedTimer clock;
-  if (!clock.isValid()) {
-    clock.start();
+  if (!cameraClock_.isValid()) {
+    cameraClock_.start();
   }
-  FeedFrame(frame.toImage(), clock.elapsed());
+  FeedFrame(frame.toImage(), cameraClock_.elapsed());
 }
 
 void ScanWindow::FeedFrame(const QImage& frame, qint64 ms) {
@@ -190,9 +189,7 @@ void ScanWindow::FeedFrame(const QImage& frame, qint64 ms) {
   QImage shown = report.grid ? WithGrid(rgb, *report.grid, report.held) : rgb;
   CameraView->setPixmap(QPixmap::fromImage(shown.scaledToWidth(kViewWidth, Qt::SmoothTransformation)));
   if (report.held) {
-    if (static_cast<int>(faces_.size()) < kFaces || std::any_of(faces_.begin(), faces_.end(), [&](const Face& f) {
-          return SameCentre(f.readings, report.readings);
-        })) {
+    if (Takes(report.readings)) {
       AddFace(report.readings, shown);
       services_.Beep();
     }
@@ -215,9 +212,7 @@ void ScanWindow::AddPhotos(const QStringList& files) {
       services_.MsgBox(this, tr("No cube face was found in %1.").arg(name), kExclamation);
       continue;
     }
-    if (static_cast<int>(faces_.size()) >= kFaces && std::none_of(faces_.begin(), faces_.end(), [&](const Face& f) {
-          return SameCentre(f.readings, grid->colours);
-        })) {
+    if (!Takes(grid->colours)) {
       services_.MsgBox(this, tr("Six faces have been read already: start again to read others."), kExclamation);
       break;
     }
@@ -230,10 +225,17 @@ void ScanWindow::AddPhotos(const QStringList& files) {
   }
 }
 
+std::vector<ScanWindow::Face>::iterator ScanWindow::SameFace(const scan::FaceReadings& readings) {
+  return std::find_if(faces_.begin(), faces_.end(), [&](const Face& f) { return SameCentre(f.readings, readings); });
+}
+
+bool ScanWindow::Takes(const scan::FaceReadings& readings) {
+  return static_cast<int>(faces_.size()) < kFaces || SameFace(readings) != faces_.end();
+}
+
 void ScanWindow::AddFace(const scan::FaceReadings& readings, const QImage& picture) {
   // The same face again replaces the one read before.
-  const auto same =
-      std::find_if(faces_.begin(), faces_.end(), [&](const Face& f) { return SameCentre(f.readings, readings); });
+  const auto same = SameFace(readings);
   if (same != faces_.end()) {
     *same = {readings, picture};
   } else {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QString>
 #include <array>
@@ -72,6 +73,11 @@ class ScanWindow : public QDialog {
     QImage picture;  // the photo or frame it was read from, with its grid
   };
 
+  // The face read before that has the same centre, or end.
+  std::vector<Face>::iterator SameFace(const scan::FaceReadings& readings);
+  // Whether a face read so is kept: a seventh face is not, the same face
+  // again replaces the one read before.
+  bool Takes(const scan::FaceReadings& readings);
   void AddFace(const scan::FaceReadings& readings, const QImage& picture);
   void Reassemble();
   void StartCamera();
@@ -90,6 +96,7 @@ class ScanWindow : public QDialog {
   std::unique_ptr<QCamera> camera_;
   std::unique_ptr<QMediaCaptureSession> session_;
   std::unique_ptr<QVideoSink> sink_;
+  QElapsedTimer cameraClock_;  // the times of the camera's frames
   bool noCamera_ = false;
 };
 
