@@ -58,7 +58,7 @@ class CameraFrames {
         for (int t = 0; t < turn; ++t) {
           std::tie(r, c) = std::pair{2 - c, r};
         }
-        all = Nearest(readings[r * 3 + c]) == codes_[k];
+        all = NearestCode(readings[r * 3 + c], 0.3f) == codes_[k];
       }
       if (all) {
         return true;
@@ -68,19 +68,6 @@ class CameraFrames {
   }
 
  private:
-  static int Nearest(const Rgb& rgb) {
-    int nearest = 0;
-    float best = 1e30f;
-    for (int k = 0; k < 6; ++k) {
-      const float d = LabDistance2(LabOf(rgb), LabOf(RgbOf(DefaultColours()[k])), 0.3f);
-      if (d < best) {
-        best = d;
-        nearest = k + 1;
-      }
-    }
-    return nearest;
-  }
-
   std::mt19937 random_;
   std::array<int, 9> codes_{};
   std::array<Colour, 9> colours_{};

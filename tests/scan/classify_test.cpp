@@ -55,21 +55,22 @@ std::array<Rgb, kFacelets> Readings(const Buffer& cube, std::mt19937& random, fl
 
 // The nearest chosen colour of each reading on its own.
 int NaiveMistakes(const Buffer& cube, const std::array<Rgb, kFacelets>& readings) {
-  const auto chosen = DefaultColours();
   int wrong = 0;
   for (int i = 1; i <= kFacelets; ++i) {
-    int nearest = 0;
-    float best = 1e30f;
-    for (int k = 0; k < 6; ++k) {
-      const float d = LabDistance2(LabOf(readings[i - 1]), LabOf(RgbOf(chosen[k])), 1.0f);
-      if (d < best) {
-        best = d;
-        nearest = k + 1;
-      }
-    }
-    wrong += nearest != cube[i] ? 1 : 0;
+    wrong += NearestCode(readings[i - 1], 1.0f) != cube[i] ? 1 : 0;
   }
   return wrong;
+}
+
+// Face f of `readings` (in cube order) as its photo shows it, turned `turn`
+// quarter turns.
+FaceReadings FaceOf(const std::array<Rgb, kFacelets>& readings, int f, int turn) {
+  FaceReadings face{};
+  for (int p = 1; p <= 8; ++p) {
+    face[std::array{0, 1, 2, 5, 8, 7, 6, 3}[(p - 1 + 2 * turn) % 8]] = readings[8 * (f - 1) + p - 1];
+  }
+  face[4] = readings[48 + f - 1];
+  return face;
 }
 
 // Red and orange, white and yellow so close under the varying light that
@@ -97,12 +98,7 @@ TEST(ClassifyingColours, ThePieceRulesDecideRedOrangeAndWhiteYellow) {
     std::array<int, 6> order{0, 1, 2, 3, 4, 5};
     std::shuffle(order.begin(), order.end(), random);
     for (int f = 1; f <= 6; ++f) {
-      const int turn = static_cast<int>(random() % 4);
-      FaceReadings& face = faces[order[f - 1]];
-      for (int p = 1; p <= 8; ++p) {
-        face[std::array{0, 1, 2, 5, 8, 7, 6, 3}[(p - 1 + 2 * turn) % 8]] = readings[8 * (f - 1) + p - 1];
-      }
-      face[4] = readings[48 + f - 1];
+      faces[order[f - 1]] = FaceOf(readings, f, static_cast<int>(random() % 4));
     }
     const CubeReading shuffled = ReadCube(faces, DefaultColours());
     for (const int wrong : Misread(cube, shuffled.cube)) {
@@ -129,10 +125,7 @@ TEST(ClassifyingColours, LeavesEquallyGoodArrangementsToThePerson) {
   const auto readings = Readings(cube, random, 0.0f);
   std::vector<FaceReadings> faces(6);
   for (int f = 1; f <= 6; ++f) {
-    for (int p = 1; p <= 8; ++p) {
-      faces[6 - f][std::array{0, 1, 2, 5, 8, 7, 6, 3}[(p - 1 + 2 * f) % 8]] = readings[8 * (f - 1) + p - 1];
-    }
-    faces[6 - f][4] = readings[48 + f - 1];
+    faces[6 - f] = FaceOf(readings, f, f);
   }
   const CubeReading reading = ReadCube(faces, DefaultColours());
   ASSERT_FALSE(reading.alternatives.empty());
@@ -160,15 +153,7 @@ TEST(ClassifyingColours, PutsFewerFacesByTheirCentres) {
   std::mt19937 random(7);
   const Buffer cube = TestCube(3);
   const auto readings = Readings(cube, random, 0.0f);
-  std::vector<FaceReadings> faces(2);
-  for (int n = 0; n < 2; ++n) {
-    const int f = n == 0 ? 5 : 2;
-    for (int p = 1; p <= 8; ++p) {
-      faces[n][std::array{0, 1, 2, 5, 8, 7, 6, 3}[p - 1]] = readings[8 * (f - 1) + p - 1];
-    }
-    faces[n][4] = readings[48 + f - 1];
-  }
-  const CubeReading reading = ReadCube(faces, DefaultColours());
+  const CubeReading reading = ReadCube({FaceOf(readings, 5, 0), FaceOf(readings, 2, 0)}, DefaultColours());
   for (int i = 1; i <= kFacelets; ++i) {
     const int face = i > 48 ? i - 48 : (i - 1) / 8 + 1;
     EXPECT_EQ(reading.cube[i], face == 2 || face == 5 ? cube[i] : 0) << i;

@@ -10,6 +10,7 @@
 #include "model/jumble.h"
 #include "model/palette.h"
 #include "model/rotation.h"
+#include "scan/colour_space.h"
 
 namespace rotalo::scan {
 
@@ -77,6 +78,21 @@ inline std::array<Colour, 6> DefaultColours() {
     colours[k] = kPalette[k].value;
   }
   return colours;
+}
+
+// The code of the default colour nearest to `rgb`, weighing lightness by
+// `lightness` against colour.
+inline int NearestCode(const Rgb& rgb, float lightness) {
+  int nearest = 0;
+  float best = 1e30f;
+  for (int k = 0; k < 6; ++k) {
+    const float d = LabDistance2(LabOf(rgb), LabOf(RgbOf(DefaultColours()[k])), lightness);
+    if (d < best) {
+      best = d;
+      nearest = k + 1;
+    }
+  }
+  return nearest;
 }
 
 }  // namespace rotalo::scan

@@ -4,11 +4,16 @@
 
 #include <QImage>
 #include <filesystem>
+#include <fstream>
+#include <opencv2/imgcodecs.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "../scan/scan_support.h"
+#include "cube_text.h"
 #include "model/notation.h"
+#include "photo_maker.h"
 
 namespace rotalo::cli {
 namespace {
@@ -159,6 +164,13 @@ TEST(RotaloCli, MalformedInputIsAUsageErrorWithNoOutput) {
       {{"solve", "--fewest", "--budget=0", kSolved}, "--budget needs a number above 0 up to 3600000, not \"0\""},
       {{"solve", "--budget", "1ms", kSolved}, "not \"1ms\""},
       {{"solve", "--budget"}, "--budget needs milliseconds"},
+      {{"scan"}, "scan needs one to six IMAGE files, or --rgb FILE\n"},
+      {{"scan", "--rgb"}, "scan --rgb takes one FILE (or - for standard input)"},
+      {{"scan", "--rgb", path}, "cannot open \""},
+      {{"scan", "--rgb", "-"}, "--rgb needs 54 lines R G B, not 0"},
+      {{"scan", "--colours", "Red"}, "--colours needs six colour names separated by commas, not 1"},
+      {{"scan", path}, "cannot read the picture \""},
+      {{"scan", "a", "b", "c", "d", "e", "f", "g"}, "scan takes at most six IMAGE files, one per face, not 7"},
   };
   for (const auto& [args, message] : cases) {
     const Result r = RunWith(args);
@@ -264,6 +276,80 @@ TEST(RotaloCli, StandardNotationInAndOut) {
   const Result both = RunWith({"solve", "--notation", "standard", "--fewest", "--scramble", "R U R' U'"});
   EXPECT_EQ(Lines(both.out)[3], "solution: U R U' R'");
   EXPECT_EQ(Lines(both.out)[4], "moves: 4");
+}
+
+std::string Digits(const Buffer& cube) {
+  std::string text;
+  AppendCubeDigits(text, cube);
+  return text;
+}
+
+// The 54 lines "R G B" of a cube painted in the palette colours `palette`,
+// spaced and ended in the ways people write them.
+std::string RgbLines(const Buffer& cube, const std::array<int, 6>& palette) {
+  std::string lines;
+  for (int i = 1; i <= kFacelets; ++i) {
+    const Colour c = kPalette[palette[cube[i] - 1]].value;
+    lines += std::to_string(c & 0xFF) + " " + std::to_string((c >> 8) & 0xFF) + "\t" +
+             std::to_string((c >> 16) & 0xFF) + (i % 9 == 0 ? "\r\n\n" : "\n");
+  }
+  return lines;
+}
+
+// Sampled colours from a file or standard input, in the default colours or
+// chosen ones: the cube as painted, a re-assembled one too, each sticker for
+// sure, and the entry check's verdict; a line that is no colour is named.
+TEST(RotaloCli, ScanReadsSampledColoursInCubeOrder) {
+  const Buffer cube = scan::TestCube(4);  // an edge flipped
+  const auto folder = TempFolder("rgb");
+  std::filesystem::create_directories(folder);
+  const std::string file = (folder / "cube.txt").string();
+  std::ofstream(file) << RgbLines(cube, {0, 1, 2, 3, 4, 5});
+  const Result fromFile = RunWith({"scan", "--rgb", file});
+  EXPECT_EQ(fromFile.status, kExitOk);
+  EXPECT_EQ(fromFile.out, "cube: " + Digits(cube) + "\nuncertain: none\ncheck: accepted\n");
+  EXPECT_EQ(RunWith({"scan", "--colours", "Red,Yellow,Green,White,Blue,Orange", "--rgb", "-"},
+                    RgbLines(cube, {5, 1, 2, 3, 4, 0}))
+                .out,
+            fromFile.out);
+  const Buffer twisted = scan::TestCube(1);  // a corner twisted: read as painted, repaired later
+  EXPECT_EQ(RunWith({"scan", "--rgb", "-"}, RgbLines(twisted, {0, 1, 2, 3, 4, 5})).out,
+            "cube: " + Digits(twisted) + "\nuncertain: none\ncheck: accepted\n");
+
+  EXPECT_EQ(RunWith({"scan", "--rgb", "-"}, "1 2 3\n4 5 300\n").err,
+            "rotalo-cli: line 2: \"4 5 300\" is not three numbers 0..255 (R G B)\n");
+  EXPECT_EQ(RunWith({"scan", "--rgb", "-"}, "1 2 3 4\n").err.substr(0, 19), "rotalo-cli: line 1:");
+  EXPECT_EQ(RunWith({"scan", "--rgb", "-"}, RgbLines(cube, {0, 1, 2, 3, 4, 5}) + "1 1 1\n").err,
+            "rotalo-cli: --rgb needs 54 lines R G B, and there are more\n");
+  std::filesystem::remove_all(folder);
+}
+
+// One photo fills its own face only; a picture with no face in it is named,
+// and the cube is rejected with nothing printed.
+TEST(RotaloCli, ScanReadsAPhotoOrNamesOneWithoutAFace) {
+  const auto folder = TempFolder("photos");
+  std::filesystem::create_directories(folder);
+  std::array<Colour, 7> colours{};
+  for (int code = 1; code <= 6; ++code) {
+    colours[code] = kPalette[code - 1].value;
+  }
+  const std::string face = (folder / "face.png").string();
+  cv::imwrite(face, photos::MakePhotos(scan::TestCube(10), colours, 10)[0].image);
+  const Result one = RunWith({"scan", face});
+  EXPECT_EQ(one.status, kExitOk);
+  EXPECT_EQ(std::count(one.out.begin(), one.out.begin() + 60, '0'), 45) << one.out;
+  EXPECT_TRUE(one.out.ends_with("check: rejected: You must colour in ALL of the sides\n"));
+
+  std::mt19937 random(3);
+  photos::PhotoStyle style = photos::RandomStyle(random);
+  style.drawFace = false;
+  const std::string table = (folder / "table.png").string();
+  cv::imwrite(table, photos::DrawFace({}, style, random));
+  const Result none = RunWith({"scan", face, table});
+  EXPECT_EQ(none.status, kExitRejected);
+  EXPECT_EQ(none.err, "rotalo-cli: no cube face found in the picture \"" + table + "\"\n");
+  EXPECT_EQ(none.out, "");
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace
