@@ -95,8 +95,8 @@ class TranslationsTest : public QObject {
     QCOMPARE(QCoreApplication::translate("rotalo::ui::Colours", "Orange"), QString("Orange"));
   }
 
-  // In German and French the menus, a message box with its colour names and
-  // the moves' plural are in that language; back in English they are as
+  // In German and French the menus, the handbook's entry and a message box
+  // with its colour name are in that language; back in English they are as
   // written.
   void TheWindowSpeaksTheLanguage_data() {
     QTest::addColumn<QString>("language");
