@@ -57,8 +57,9 @@ void BM_ClassifyAndAssemble(benchmark::State& state) {
   for (const auto& photo : Photos(640, 480)) {
     faces.push_back(scan::FindFace(photo.image)->colours);
   }
+  const std::array<Colour, 7> colours = DefaultColours();
   std::array<Colour, 6> chosen{};
-  std::copy(DefaultColours().begin() + 1, DefaultColours().end(), chosen.begin());
+  std::copy(colours.begin() + 1, colours.end(), chosen.begin());
   for (auto _ : state) {
     benchmark::DoNotOptimize(scan::ReadCube(faces, chosen));
   }

@@ -23,6 +23,9 @@ status=0
 "$photos" "${cube/6/7}" "$folder" 2>/dev/null || status=$?
 [[ $status == 2 ]] || fail "a digit 7"
 status=0
+"$photos" "$cube" "$folder" 1 8 8 2>/dev/null || status=$?
+[[ $status == 2 ]] || fail "a picture too small for a face"
+status=0
 "$photos" "$cube" 2>/dev/null || status=$?
 [[ $status == 2 ]] || fail "no OUTDIR"
 echo "1 passed, 0 failed"

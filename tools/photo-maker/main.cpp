@@ -2,6 +2,7 @@
 // held any way up, as photo-1.jpg .. photo-6.jpg, and says which is which.
 #include <opencv2/imgcodecs.hpp>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -12,6 +13,9 @@
 #include "photo_maker.h"
 
 namespace {
+
+constexpr int kSmallest = 64;
+constexpr int kLargest = 8000;
 
 int Usage(const char* message) {
   std::fprintf(stderr,
@@ -47,6 +51,11 @@ int main(int argc, char** argv) {
   int seed = 1, width = 640, height = 480;
   if ((argc >= 4 && !Number(argv[3], seed)) || (argc == 6 && (!Number(argv[4], width) || !Number(argv[5], height)))) {
     return Usage("SEED, WIDTH and HEIGHT are positive numbers");
+  }
+  // A face needs some room, and a photo larger than a camera's makes no
+  // better test.
+  if (std::min(width, height) < kSmallest || std::max(width, height) > kLargest) {
+    return Usage("WIDTH and HEIGHT are from 64 to 8000 pixels");
   }
   std::array<rotalo::Colour, 7> colours{};
   for (int code = 1; code <= 6; ++code) {
