@@ -33,12 +33,8 @@ struct CornerFaces {
 };
 constexpr CornerFaces kCornerFaces;
 
-int FaceOf(int facelet) {
-  return facelet > 48 ? facelet - 48 : (facelet - 1) / 8 + 1;
-}
-
 float Cost(const Classification& c, const Arrangement& a, int facelet, int group) {
-  const int face = FaceOf(facelet);
+  const int face = HomeFace(facelet);
   return c.cost[a.readingOfFace[face]][StickerOf(facelet, a.turnOfFace[face])][group];
 }
 
@@ -47,15 +43,15 @@ float Cost(const Classification& c, const Arrangement& a, int facelet, int group
 double EdgeCost(const Classification& c, const Arrangement& a, int s, int q, int flip) {
   const auto& slot = tables::kEdgePairs[s];
   const auto& piece = tables::kEdgePairs[q];
-  const int g0 = a.readingOfFace[FaceOf(piece[flip])];
-  const int g1 = a.readingOfFace[FaceOf(piece[1 - flip])];
+  const int g0 = a.readingOfFace[HomeFace(piece[flip])];
+  const int g1 = a.readingOfFace[HomeFace(piece[1 - flip])];
   return Cost(c, a, slot[0], g0) + Cost(c, a, slot[1], g1);
 }
 
 double CornerCost(const Classification& c, const Arrangement& a, int s, int q, int twist) {
   double sum = 0;
   for (int m = 0; m < 3; ++m) {
-    sum += Cost(c, a, kCornerTable[s][m], a.readingOfFace[FaceOf(kCornerTable[q][(m + twist) % 3])]);
+    sum += Cost(c, a, kCornerTable[s][m], a.readingOfFace[HomeFace(kCornerTable[q][(m + twist) % 3])]);
   }
   return sum;
 }
@@ -87,7 +83,7 @@ double PlacePieces(const Arrangement& a, PieceFit& fit, CostOf costOf, SlotFacel
   }
   // The colour group that facelet m of a slot shows with piece q turned o.
   const auto colourAt = [&](int q, int o, int m) {
-    return a.readingOfFace[FaceOf(pieceFacelets(q)[(m + o) % kTurns])];
+    return a.readingOfFace[HomeFace(pieceFacelets(q)[(m + o) % kTurns])];
   };
   for (int s = 0; s < kSlots; ++s) {
     const int q = pieceOf[s];
@@ -129,11 +125,11 @@ class RuleCounter {
   RuleCounter(const Classification& c, Arrangement& a) : c_(c), a_(a) {
     for (int s = 0; s < 12; ++s) {
       const auto& e = tables::kEdgePairs[s];
-      edgesAt_[std::max(FaceOf(e[0]), FaceOf(e[1]))].push_back(s);
+      edgesAt_[std::max(HomeFace(e[0]), HomeFace(e[1]))].push_back(s);
     }
     for (int s = 0; s < 8; ++s) {
       const auto& k = kCornerTable[s];
-      cornersAt_[std::max({FaceOf(k[0]), FaceOf(k[1]), FaceOf(k[2])})].push_back(s);
+      cornersAt_[std::max({HomeFace(k[0]), HomeFace(k[1]), HomeFace(k[2])})].push_back(s);
     }
   }
 
@@ -172,7 +168,7 @@ class RuleCounter {
  private:
   // The face whose centre has the group that facelet i was given.
   int HomeOf(int facelet) const {
-    const int face = FaceOf(facelet);
+    const int face = HomeFace(facelet);
     return homeOfGroup_[c_.group[a_.readingOfFace[face]][StickerOf(facelet, a_.turnOfFace[face])]];
   }
 
@@ -215,7 +211,7 @@ PieceFit FitNearest(const Classification& c, const Arrangement& a) {
   fit.group.fill(-1);
   fit.margin.fill(0);
   for (int i = 1; i <= kFacelets; ++i) {
-    const int face = FaceOf(i);
+    const int face = HomeFace(i);
     const int g = a.readingOfFace[face];
     if (g < 0) {
       continue;

@@ -130,10 +130,10 @@ void EstimateGains(Readings& r, const Classification& c) {
 
 // A first white balance of each face reading on its own: the gains that
 // carry its stickers onto their nearest chosen colours, a few times over.
-void FirstGains(Readings& r, const std::array<Vec3, 6>& reference) {
-  std::array<Vec3, 6> referenceLinear{};
+void FirstGains(Readings& r, const std::array<Vec3, 6>& referenceLinear) {
+  std::array<Vec3, 6> referenceLab{};
   for (int k = 0; k < 6; ++k) {
-    referenceLinear[k] = reference[k];
+    referenceLab[k] = LabOfLinear(referenceLinear[k]);
   }
   for (std::size_t g = 0; g < r.linear.size(); ++g) {
     for (int round = 0; round < 3; ++round) {
@@ -146,8 +146,8 @@ void FirstGains(Readings& r, const std::array<Vec3, 6>& reference) {
         const Vec3 lab = LabOfLinear(v);
         int nearest = 0;
         for (int k = 1; k < 6; ++k) {
-          if (LabDistance2(lab, LabOfLinear(referenceLinear[k]), kLightnessWeight) <
-              LabDistance2(lab, LabOfLinear(referenceLinear[nearest]), kLightnessWeight)) {
+          if (LabDistance2(lab, referenceLab[k], kLightnessWeight) <
+              LabDistance2(lab, referenceLab[nearest], kLightnessWeight)) {
             nearest = k;
           }
         }
@@ -166,6 +166,9 @@ void FirstGains(Readings& r, const std::array<Vec3, 6>& reference) {
 }  // namespace
 
 Classification Classify(const std::vector<FaceReadings>& faces, const std::array<Colour, 6>& chosen) {
+  if (faces.empty() || faces.size() > 6) {
+    return {};
+  }
   const int n = static_cast<int>(faces.size());
   Readings r;
   r.linear.resize(faces.size());
@@ -180,14 +183,12 @@ Classification Classify(const std::vector<FaceReadings>& faces, const std::array
   out.cost.resize(faces.size());
   out.group.resize(faces.size());
   std::array<Vec3, 6> reference{};
+  std::array<Vec3, 6> referenceLinear{};
   for (int k = 0; k < 6; ++k) {
     reference[k] = LabOf(RgbOf(chosen[k]));
+    referenceLinear[k] = LinearOf(RgbOf(chosen[k]));
   }
   if (n == 6) {
-    std::array<Vec3, 6> referenceLinear{};
-    for (int k = 0; k < 6; ++k) {
-      referenceLinear[k] = LinearOf(RgbOf(chosen[k]));
-    }
     FirstGains(r, referenceLinear);
   }
   std::array<Vec3, 6> mean{};
@@ -288,8 +289,7 @@ Classification Classify(const std::vector<FaceReadings>& faces, const std::array
         }
       }
     }
-    for (int k = 0; k < 6; ++k) {
-      const Vec3 ref = LinearOf(RgbOf(chosen[k]));
+    for (const Vec3& ref : referenceLinear) {
       for (int ch = 0; ch < 3; ++ch) {
         referenceSum[ch] += ref[ch];
       }

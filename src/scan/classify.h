@@ -31,8 +31,8 @@ struct Classification {
   std::array<int, 6> codeOfGroup{};
 };
 
-// `faces`: one to six face readings; `chosen`: the user's colours for codes
-// 1..6.
+// `faces`: one to six face readings (none, or more than six, make an empty
+// classification); `chosen`: the user's colours for codes 1..6.
 Classification Classify(const std::vector<FaceReadings>& faces, const std::array<Colour, 6>& chosen);
 
 }  // namespace rotalo::scan

@@ -23,11 +23,9 @@ CubeReading Paint(const Classification& c, const Arrangement& a, const PieceFit&
     reading.confidence[i] = ConfidenceOfMargin(fit.margin[i]);
   }
   reading.faceOfReading.assign(c.cost.size(), 0);
-  reading.turnOfReading.assign(c.cost.size(), 0);
   for (int f = 1; f <= 6; ++f) {
     if (a.readingOfFace[f] >= 0) {
       reading.faceOfReading[a.readingOfFace[f]] = f;
-      reading.turnOfReading[a.readingOfFace[f]] = a.turnOfFace[f];
     }
   }
   return reading;

@@ -25,10 +25,9 @@ struct CubeReading {
   // Other cubes that the readings fit as well as `cube`: the person must
   // choose. Their differences from `cube` are among the uncertain facelets.
   std::vector<Buffer> alternatives;
-  // For each face reading, the face (1..6) it was put on and the quarter
-  // turns (0..3) it was turned by; face 0 when it was not used.
+  // For each face reading, the face (1..6) it was put on; 0 when it was not
+  // used.
   std::vector<int> faceOfReading;
-  std::vector<int> turnOfReading;
 };
 
 // `chosen`: the user's colours for codes 1..6. One to six faces; with fewer
