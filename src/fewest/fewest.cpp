@@ -33,20 +33,15 @@ std::once_flag tablesMade;
 std::unique_ptr<const Tables> tables;
 
 // The program's tables, read from `cacheFolder` or built (and kept there)
-// by the first caller; `from` learns which.
-const Tables& TheTables(const std::filesystem::path* cacheFolder = nullptr, FewestTablesFrom* from = nullptr) {
+// by the first caller.
+const Tables& TheTables(const std::filesystem::path* cacheFolder = nullptr) {
   std::call_once(tablesMade, [&] {
-    if (cacheFolder == nullptr) {
+    if (cacheFolder == nullptr || cacheFolder->empty()) {
       tables = std::make_unique<const Tables>(fewest::BuildTables());
       return;
     }
     fewest::TablesFrom how = fewest::TablesFrom::Built;
     tables = std::make_unique<const Tables>(fewest::LoadOrBuildTables(*cacheFolder, how));
-    if (from != nullptr) {
-      *from = how == fewest::TablesFrom::Cache   ? FewestTablesFrom::Cache
-              : how == fewest::TablesFrom::Built ? FewestTablesFrom::Built
-                                                 : FewestTablesFrom::BuiltUnsaved;
-    }
   });
   return *tables;
 }
@@ -237,33 +232,26 @@ class Search {
       }
       moves[static_cast<std::size_t>(count++)] = static_cast<std::uint8_t>(m);
     }
-    // Near the goal the exact distances decide, their look-ups started
-    // together.
-    if (togo <= t_.nearPhase1.depth() + 1) {
+    // Near the goal the exact distances decide, one move further out the
+    // reach bits; their look-ups started together.
+    const bool exact = togo <= t_.nearPhase1.depth() + 1;
+    if (exact || togo == t_.Phase1ReachDepth() + 1) {
       std::array<std::uint64_t, kMoveCount> keys;
       for (int i = 0; i < count; ++i) {
         const int m = moves[static_cast<std::size_t>(i)];
-        keys[static_cast<std::size_t>(i)] = t_.Phase1Key(twistRow[m], flipRow[m], setRow[m]);
-        t_.nearPhase1.Prefetch(keys[static_cast<std::size_t>(i)]);
-      }
-      int kept = 0;
-      for (int i = 0; i < count; ++i) {
-        const int d = t_.nearPhase1.Distance(keys[static_cast<std::size_t>(i)]);
-        if (d >= 0 && d < togo) {
-          moves[static_cast<std::size_t>(kept++)] = moves[static_cast<std::size_t>(i)];
+        const std::uint64_t key = t_.Phase1Key(twistRow[m], flipRow[m], setRow[m]);
+        keys[static_cast<std::size_t>(i)] = key;
+        if (exact) {
+          t_.nearPhase1.Prefetch(key);
+        } else {
+          t_.PrefetchPhase1Reach(key);
         }
       }
-      count = kept;
-    } else if (togo == t_.Phase1ReachDepth() + 1) {
-      std::array<std::uint64_t, kMoveCount> keys;
-      for (int i = 0; i < count; ++i) {
-        const int m = moves[static_cast<std::size_t>(i)];
-        keys[static_cast<std::size_t>(i)] = t_.Phase1Key(twistRow[m], flipRow[m], setRow[m]);
-        t_.PrefetchPhase1Reach(keys[static_cast<std::size_t>(i)]);
-      }
       int kept = 0;
       for (int i = 0; i < count; ++i) {
-        if (t_.WithinPhase1Reach(keys[static_cast<std::size_t>(i)])) {
+        const std::uint64_t key = keys[static_cast<std::size_t>(i)];
+        const int d = exact ? t_.nearPhase1.Distance(key) : -1;
+        if (exact ? d >= 0 && d < togo : t_.WithinPhase1Reach(key)) {
           moves[static_cast<std::size_t>(kept++)] = moves[static_cast<std::size_t>(i)];
         }
       }
@@ -389,15 +377,23 @@ class Search {
                                                  static_cast<std::uint8_t>(m)};
     }
     if (togo <= t_.Phase2NearDepth() + 1) {
+      // A position past the near-goal table is Phase2NearDepth() away: only
+      // with one move more to go is it worth looking up.
+      const bool beyond = togo > t_.Phase2NearDepth();
       std::array<std::uint64_t, kPhase2MoveCount> keys;
       for (int i = 0; i < count; ++i) {
         const Next& x = next[static_cast<std::size_t>(i)];
         keys[static_cast<std::size_t>(i)] = t_.Phase2Key(x.corner, x.edges, x.order);
-        t_.PrefetchPhase2(keys[static_cast<std::size_t>(i)]);
+        if (beyond) {
+          t_.PrefetchPhase2(keys[static_cast<std::size_t>(i)]);
+        } else {
+          t_.nearPhase2.Prefetch(keys[static_cast<std::size_t>(i)]);
+        }
       }
       int kept = 0;
       for (int i = 0; i < count; ++i) {
-        const int d = t_.Phase2Distance(keys[static_cast<std::size_t>(i)]);
+        const std::uint64_t key = keys[static_cast<std::size_t>(i)];
+        const int d = beyond ? t_.Phase2Distance(key) : t_.nearPhase2.Distance(key);
         if (d >= 0 && d < togo) {
           next[static_cast<std::size_t>(kept++)] = next[static_cast<std::size_t>(i)];
         }
@@ -550,10 +546,8 @@ void EnsureFewestTables() {
   TheTables();
 }
 
-FewestTablesFrom LoadOrBuildFewestTables(const std::filesystem::path& cacheFolder) {
-  FewestTablesFrom from = FewestTablesFrom::Memory;
-  TheTables(&cacheFolder, &from);
-  return from;
+void LoadOrBuildFewestTables(const std::filesystem::path& cacheFolder) {
+  TheTables(&cacheFolder);
 }
 
 std::size_t FewestTableBytes() {

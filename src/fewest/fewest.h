@@ -54,17 +54,12 @@ struct FewestSolution {
 // Builds the tables if nobody has yet, waiting for a build under way.
 void EnsureFewestTables();
 
-enum class FewestTablesFrom {
-  Memory,       // there already, made by an earlier call
-  Cache,        // read from the cache folder
-  Built,        // built, and kept in the cache folder
-  BuiltUnsaved  // built; the cache folder could not be written
-};
 // Reads the tables from the cache folder (made if needed), or builds them
 // and keeps them there for the next start, unless another call has made
 // them already. A damaged or foreign file there is built anew; a folder
-// that cannot be written only costs the build.
-FewestTablesFrom LoadOrBuildFewestTables(const std::filesystem::path& cacheFolder);
+// that cannot be written only costs the build; with no folder ("") they are
+// built and not kept.
+void LoadOrBuildFewestTables(const std::filesystem::path& cacheFolder);
 // The memory the tables take, in bytes (builds them first).
 std::size_t FewestTableBytes();
 

@@ -95,11 +95,7 @@ SolveForm::SolveForm(Services& services, Vars& vars, QWidget* parent)
     : QMainWindow(parent), services_(services), vars_(vars) {
   // The tables come from the cache folder where an earlier run kept them.
   BuildFewestTables = [folder = std::filesystem::path(services_.CacheFolder().toStdU16String())] {
-    if (folder.empty()) {
-      EnsureFewestTables();
-    } else {
-      LoadOrBuildFewestTables(folder);
-    }
+    LoadOrBuildFewestTables(folder);
   };
   setWindowTitle(kAppTitle);
   setWindowIcon(ProgramIcon());
@@ -737,7 +733,7 @@ void SolveForm::MenuScan_Click() {
   scanner_ = new ScanWindow(services_, chosen, this);
   scanner_->setAttribute(Qt::WA_DeleteOnClose);
   scanner_->setWindowModality(Qt::WindowModal);
-  connect(scanner_, &ScanWindow::CubeChosen, this, [this](const Buffer& painting, int /*left*/) {
+  connect(scanner_, &ScanWindow::CubeChosen, this, [this](const Buffer& painting) {
     ChangeCube([this, painting] {
       scanned_ = true;
       ChangePainting(tr("Scan Cube"), [&] { vars_.current() = painting; });

@@ -145,12 +145,7 @@ bool AppendSolutionLines(Vars& vars, const SolveStyle& style, std::string& out) 
     AppendCount(out, solution.MoveCount - 2);
     return true;
   }
-  const std::filesystem::path folder = CacheFolder();
-  if (folder.empty()) {
-    EnsureFewestTables();
-  } else {
-    LoadOrBuildFewestTables(folder);
-  }
+  LoadOrBuildFewestTables(CacheFolder());
   FewestOptions options;
   options.threads = style.threads;
   options.timeBudget = std::chrono::microseconds(static_cast<long>(style.budgetMs * 1000));
