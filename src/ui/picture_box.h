@@ -73,11 +73,11 @@ class PictureBox : public QWidget {
  private:
   QPointF ToUnits(QPointF pixels) const;
   void TellCursor();
+  // Draws at `ratio` device pixels for one from now on.
+  void UseRatio(double ratio);
 
   QtCanvas surface_;
   std::unique_ptr<DeviceCanvas> device_;  // on screens with more pixels
-  void UseRatio(double ratio);
-
   double ratio_ = 1;
   bool screenRatio_ = true;  // follows the screen
   int boxWidth_ = 230;

@@ -2,7 +2,6 @@
 
 #include <QCamera>
 #include <QDialogButtonBox>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -117,9 +116,8 @@ ScanWindow::ScanWindow(Services& services, const std::array<Colour, 6>& chosen, 
     for (const int facelet : reading_.uncertain) {
       painting[static_cast<std::size_t>(facelet)] = 0;
     }
-    const auto left = std::count(painting.begin() + 1, painting.end(), Int16{0});
     StopCamera();
-    emit CubeChosen(painting, static_cast<int>(left));
+    emit CubeChosen(painting);
     accept();
   });
   connect(ClearButton, &QPushButton::clicked, this, [this] {

@@ -64,8 +64,9 @@ class ScanWindow : public QDialog {
   QLabel* ResultLabel = nullptr;
 
  signals:
-  // "Use This Cube": the painting, colour codes 0..6 for facelets 1..54.
-  void CubeChosen(const rotalo::Buffer& painting, int uncertain);
+  // "Use This Cube": the painting, colour codes 0..6 for facelets 1..54, 0
+  // where a sticker was not read for sure.
+  void CubeChosen(const rotalo::Buffer& painting);
 
  private:
   struct Face {
