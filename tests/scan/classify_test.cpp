@@ -3,6 +3,7 @@
 #include <random>
 
 #include "checking/entry_check.h"
+#include "scan/classify.h"
 #include "scan/colour_space.h"
 #include "scan/cube_reading.h"
 #include "scan_support.h"
@@ -148,7 +149,8 @@ TEST(ClassifyingColours, LeavesEquallyGoodArrangementsToThePerson) {
 }
 
 // With fewer than six faces each goes on the face of its centre's colour as
-// photographed, and the faces without a photo stay uncoloured.
+// photographed, and the faces without a photo stay uncoloured; none, or
+// seven, make no classification at all.
 TEST(ClassifyingColours, PutsFewerFacesByTheirCentres) {
   std::mt19937 random(7);
   const Buffer cube = TestCube(3);
@@ -159,6 +161,8 @@ TEST(ClassifyingColours, PutsFewerFacesByTheirCentres) {
     EXPECT_EQ(reading.cube[i], face == 2 || face == 5 ? cube[i] : 0) << i;
   }
   EXPECT_EQ(reading.faceOfReading, (std::vector<int>{5, 2}));
+  EXPECT_TRUE(Classify({}, DefaultColours()).cost.empty());
+  EXPECT_TRUE(Classify(std::vector<FaceReadings>(7, FaceOf(readings, 1, 0)), DefaultColours()).group.empty());
 }
 
 }  // namespace
